@@ -1,0 +1,23 @@
+#include "datafiles.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace DataFiles {
+
+QString locate(const QString& fileName)
+{
+    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(fileName);
+    if (QFileInfo::exists(beside))
+        return beside;
+    const QString installed = QDir(QCoreApplication::applicationDirPath())
+                                  .filePath(QStringLiteral("../share/quotara/") + fileName);
+    if (QFileInfo::exists(installed))
+        return QFileInfo(installed).canonicalFilePath();
+    return QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                                  QStringLiteral("quotara/") + fileName);
+}
+
+} // namespace DataFiles

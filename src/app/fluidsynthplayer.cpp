@@ -1,0 +1,128 @@
+#include "fluidsynthplayer.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+#if QUOTARA_HAVE_FLUIDSYNTH
+#include <fluidsynth.h>
+#endif
+
+#if QUOTARA_HAVE_FLUIDSYNTH
+struct FluidSynthPlayer::Engine
+{
+    fluid_settings_t* settings = nullptr;
+    fluid_synth_t* synth = nullptr;
+    fluid_audio_driver_t* driver = nullptr;
+    fluid_player_t* player = nullptr;
+
+    ~Engine()
+    {
+        if (player) {
+            fluid_player_stop(player);
+            delete_fluid_player(player);
+        }
+        if (driver)
+            delete_fluid_audio_driver(driver);
+        if (synth)
+            delete_fluid_synth(synth);
+        if (settings)
+            delete_fluid_settings(settings);
+    }
+};
+
+namespace {
+
+void quietLog(int, const char*, void*) {}
+
+} // namespace
+#else
+struct FluidSynthPlayer::Engine
+{
+};
+#endif
+
+FluidSynthPlayer::FluidSynthPlayer() = default;
+
+FluidSynthPlayer::~FluidSynthPlayer()
+{
+    close();
+}
+
+QStringList FluidSynthPlayer::soundFontCandidates()
+{
+    return {QStringLiteral("/usr/share/sounds/sf2/default-GM.sf2"),
+            QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2"),
+            QStringLiteral("/usr/share/sounds/sf2/FluidR3_GM.sf2")};
+}
+
+void FluidSynthPlayer::open(const QString& fileName)
+{
+    close();
+    m_fileName = fileName;
+#if QUOTARA_HAVE_FLUIDSYNTH
+    if (!QFileInfo::exists(fileName))
+        return;
+    QString soundFont;
+    for (const QString& candidate : soundFontCandidates()) {
+        if (QFileInfo::exists(candidate)) {
+            soundFont = candidate;
+            break;
+        }
+    }
+    if (soundFont.isEmpty())
+        return;
+    for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level)
+        fluid_set_log_function(level, quietLog, nullptr);
+    auto engine = std::make_unique<Engine>();
+    engine->settings = new_fluid_settings();
+    if (!engine->settings)
+        return;
+    engine->synth = new_fluid_synth(engine->settings);
+    if (!engine->synth)
+        return;
+    if (fluid_synth_sfload(engine->synth, soundFont.toLocal8Bit().constData(), 1) == FLUID_FAILED)
+        return;
+    engine->driver = new_fluid_audio_driver(engine->settings, engine->synth);
+    if (!engine->driver)
+        return;
+    engine->player = new_fluid_player(engine->synth);
+    if (!engine->player)
+        return;
+    if (fluid_player_add(engine->player, fileName.toLocal8Bit().constData()) != FLUID_OK)
+        return;
+    m_engine = std::move(engine);
+#endif
+}
+
+void FluidSynthPlayer::play()
+{
+#if QUOTARA_HAVE_FLUIDSYNTH
+    if (!m_engine) {
+        if (m_fileName.isEmpty())
+            return;
+        open(m_fileName);
+        if (!m_engine)
+            return;
+    }
+    if (fluid_player_get_status(m_engine->player) == FLUID_PLAYER_DONE) {
+        // A finished piece starts again from the top, as the farewell screen wants.
+        open(m_fileName);
+        if (!m_engine)
+            return;
+    }
+    fluid_player_play(m_engine->player);
+#endif
+}
+
+void FluidSynthPlayer::pause()
+{
+#if QUOTARA_HAVE_FLUIDSYNTH
+    if (m_engine)
+        fluid_player_stop(m_engine->player);
+#endif
+}
+
+void FluidSynthPlayer::close()
+{
+    m_engine.reset();
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+class QWidget;
+
+/// What a file dialog is asked to show. `fileName` is the name the dialog
+/// remembers from its last use; the windows keep it, not the dialog.
+struct FileDialogRequest
+{
+    QString title;
+    QString filter;    ///< Qt filter list, entries separated by ";;"
+    QString directory; ///< where the dialog starts; empty for the documents folder
+    QString fileName;
+};
+
+/// Every message box, file dialog and web link of the program goes through
+/// this service, so that tests can answer them.
+class Prompts
+{
+public:
+    virtual ~Prompts() = default;
+
+    /// Information icon, OK button only.
+    virtual void inform(QWidget* parent, const QString& title, const QString& text) = 0;
+    /// Exclamation icon, OK button only.
+    virtual void warn(QWidget* parent, const QString& title, const QString& text) = 0;
+    /// Question icon, Yes and No buttons; true for Yes.
+    virtual bool ask(QWidget* parent, const QString& title, const QString& text,
+                     bool defaultYes = true) = 0;
+    /// The chosen path, or an empty text when the user cancels.
+    virtual QString chooseOpenFile(QWidget* parent, const FileDialogRequest& request) = 0;
+    virtual QString chooseSaveFile(QWidget* parent, const FileDialogRequest& request) = 0;
+    /// Opens a web page or file with the desktop's default handler.
+    virtual bool openUrl(const QUrl& url) = 0;
+};

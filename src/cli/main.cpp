@@ -1,0 +1,39 @@
+#include "app/numbers.h"
+#include "commands.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+#include <cstdio>
+
+namespace {
+
+void usage(QTextStream& err)
+{
+    err << "uso: quotara-cli COMANDO [OPZIONI]\ncomandi:";
+    for (const auto& [name, command] : cliCommands())
+        err << ' ' << name;
+    err << '\n';
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    Numbers::applyNumberLocale();
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.isEmpty() || args.first() == QStringLiteral("--help")) {
+        usage(err);
+        return args.isEmpty() ? 2 : 0;
+    }
+    const QString name = args.takeFirst();
+    const auto command = cliCommands().find(name);
+    if (command == cliCommands().end()) {
+        err << "quotara-cli: comando sconosciuto: " << name << '\n';
+        usage(err);
+        return 2;
+    }
+    return command->second(args, out, err);
+}

@@ -1,0 +1,40 @@
+#include "allwindows.h"
+#include "app/fluidsynthplayer.h"
+#include "app/forms.h"
+#include "app/numbers.h"
+#include "app/qtprompts.h"
+#include "output/documentpresenter.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <memory>
+
+std::unique_ptr<DocumentPresenter> makeDesktopPresenter(QWidget* previewParent);
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quotara"));
+    QApplication::setOrganizationName(QStringLiteral("Solvano"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    Numbers::applyNumberLocale();
+
+    // Standard buttons and dialogs in Italian, whatever the system language.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"),
+                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslator);
+
+    QtPrompts prompts;
+    FluidSynthPlayer music;
+    const std::unique_ptr<DocumentPresenter> presenter = makeDesktopPresenter(nullptr);
+    Forms forms(prompts, *presenter, music);
+    registerAllWindows(forms);
+    QObject::connect(&forms, &Forms::allUnloaded, &app, &QApplication::quit, Qt::QueuedConnection);
+
+    forms.show(WindowId::frmSplash);
+    return QApplication::exec();
+}

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds with AddressSanitizer and UBSan and runs
+# every test headless.
+set -euo pipefail
+cd "$(dirname "$0")"
+./scripts/deps.sh
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUOTARA_SANITIZE=ON >/dev/null
+cmake --build build-test -j"$(nproc)"
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir build-test --output-on-failure -j"$(nproc)"
+if [ -x scripts/fuzz.sh ]; then
+  scripts/fuzz.sh
+fi

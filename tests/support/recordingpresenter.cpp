@@ -1,0 +1,7 @@
+#include "recordingpresenter.h"
+
+void RecordingPresenter::present(const QTextDocument& document, const QString& purpose)
+{
+    m_documents.emplace_back(document.clone());
+    m_purposes.push_back(purpose);
+}

@@ -1,0 +1,19 @@
+#include "testforms.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+TestForms::TestForms() : forms(prompts, presenter, music)
+{
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+}
+
+TestForms::~TestForms()
+{
+    flushDeletes();
+}
+
+void TestForms::flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
