@@ -1,0 +1,336 @@
+#include "mainframe.h"
+
+#include "confermauscita.h"
+#include "forms.h"
+#include "prompts.h"
+#include "quotaramod.h"
+#include "twips.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QIcon>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolBar>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+struct ButtonInfo
+{
+    int index;
+    const char16_t* tooltip;
+};
+
+constexpr ButtonInfo kButtons[] = {
+    {1, u"apri file"},
+    {2, u"salva file"},
+    {3, u"cancella file"},
+    {4, u"stampa dati finestra"},
+    {6, u"visualizza finestra Successione"},
+    {7, u"visualizza finestra Norme (Disposizioni generali)"},
+    {8, u"visualizza finestra Norme (Successioni legittime)"},
+    {9, u"visualizza finestra Norme (Successioni testamentarie)"},
+    {10, u"visualizza finestra Norme (Divisione)"},
+    {11, u"visualizza finestra Norme (Donazioni)"},
+    {12, u"visualizza finestra Testamento"},
+    {13, u"visualizza finestra Massime"},
+    {15, u"guida in linea"},
+    {16, u"suggerimenti"},
+    {17, u"supporto prodotto"},
+    {18, u"informazioni su Quotara"},
+    {20, u"uscita da Quotara"},
+};
+
+bool isSeparator(int index)
+{
+    return index == 5 || index == 14 || index == 19;
+}
+
+struct WindowEntry
+{
+    const char16_t* name;
+    const char16_t* caption;
+    Qt::Key key;
+};
+
+constexpr WindowEntry kWindowEntries[] = {
+    {u"fin1", u"Finestra Successione", Qt::Key_A},
+    {u"fin2", u"Finestra Norme (Disposizioni generali)", Qt::Key_B},
+    {u"fin3", u"Finestra Norme (Successioni legittime)", Qt::Key_C},
+    {u"fin4", u"Finestra Norme (Successioni testamentarie)", Qt::Key_D},
+    {u"fin5", u"Finestra Norme (Divisione)", Qt::Key_E},
+    {u"fin6", u"Finestra Norme (Donazioni)", Qt::Key_F},
+    {u"fin7", u"Finestra Testamento", Qt::Key_G},
+    {u"fin8", u"Finestra Massime", Qt::Key_H},
+};
+
+QString str(const char16_t* text)
+{
+    return QString::fromUtf16(text);
+}
+
+// The window a toolbar button shows, for the buttons that show one.
+std::optional<WindowId> targetOf(int index)
+{
+    if (index >= 6 && index <= 13)
+        return mainWindowId(index - 5);
+    switch (index) {
+    case 15:
+        return WindowId::sommario;
+    case 16:
+        return WindowId::frmTip;
+    case 17:
+        return WindowId::supportoclienti;
+    case 18:
+        return WindowId::informa;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+WindowId mainWindowId(int number)
+{
+    static constexpr WindowId ids[] = {
+        WindowId::successione, WindowId::titoloI, WindowId::titoloII,   WindowId::titoloIII,
+        WindowId::titoloIV,    WindowId::titoloV, WindowId::testamento, WindowId::massime};
+    return ids[std::clamp(number, 1, 8) - 1];
+}
+
+MainFrame::MainFrame(QMainWindow& window, Forms& forms, FrameDescription description)
+    : QObject(&window), m_window(window), m_forms(forms), m_description(std::move(description))
+{
+    m_area = new QWidget(&window);
+    m_area->setObjectName(QStringLiteral("area"));
+    window.setCentralWidget(m_area);
+    window.setWindowIcon(QIcon(QStringLiteral(":/app/icons/quotara.svg")));
+    buildToolbar();
+}
+
+void MainFrame::buildToolbar()
+{
+    m_toolbar = new QToolBar(m_area);
+    m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    m_toolbar->setProperty("Tag", QStringLiteral("@W"));
+    m_toolbar->setMovable(false);
+    m_toolbar->setIconSize(QSize(24, 24));
+    m_toolbar->setGeometry(0, 0, Twips::toPixels(9600), Twips::toPixels(toolbarHeightTwips));
+    const int ownButton = 5 + m_description.number;
+    for (int index = 1; index <= 20; ++index) {
+        QAction* action = nullptr;
+        if (isSeparator(index)) {
+            action = m_toolbar->addSeparator();
+        } else {
+            action = m_toolbar->addAction(QIcon(QStringLiteral(":/app/toolbar/%1.svg").arg(index)),
+                                          QString());
+            connect(action, &QAction::triggered, this,
+                    [this, index] { Toolbar1_ButtonClick(index); });
+        }
+        action->setObjectName(QStringLiteral("Toolbar1_%1").arg(index));
+        if (const auto target = targetOf(index))
+            action->setEnabled(m_forms.hasFactory(*target));
+        m_buttons[index] = action;
+    }
+    for (const ButtonInfo& info : kButtons) {
+        QAction* action = m_buttons.at(info.index);
+        action->setToolTip(str(info.tooltip));
+        action->setText(str(info.tooltip));
+    }
+    QAction* own = m_buttons.at(ownButton);
+    own->setCheckable(true);
+    own->setChecked(true);
+    // A checkable action toggles on every click; the own button stays pressed.
+    connect(own, &QAction::toggled, own, [own](bool checked) {
+        if (!checked)
+            own->setChecked(true);
+    });
+}
+
+QAction* MainFrame::button(int index) const
+{
+    const auto it = m_buttons.find(index);
+    return it == m_buttons.end() ? nullptr : it->second;
+}
+
+void MainFrame::setFileButtonHandler(std::function<void(int)> handler)
+{
+    m_fileButtonHandler = std::move(handler);
+}
+
+void MainFrame::Toolbar1_ButtonClick(int index)
+{
+    if (index >= 6 && index <= 13) {
+        openWindow(index - 5, true);
+        return;
+    }
+    switch (index) {
+    case 15:
+        m_forms.show(WindowId::sommario);
+        return;
+    case 16:
+        m_forms.show(WindowId::frmTip);
+        return;
+    case 17:
+        m_forms.show(WindowId::supportoclienti);
+        return;
+    case 18:
+        m_forms.show(WindowId::informa);
+        return;
+    case 20:
+        exit();
+        return;
+    default:
+        if (m_fileButtonHandler)
+            m_fileButtonHandler(index);
+        return;
+    }
+}
+
+bool MainFrame::isNormsWindow() const
+{
+    return m_description.number >= 2 && m_description.number <= 6;
+}
+
+void MainFrame::openWindow(int number, bool fromToolbar)
+{
+    if (number == m_description.number) {
+        if (m_description.guideName.isEmpty())
+            m_forms.show(m_description.id);
+        else
+            guideQuestion();
+        return;
+    }
+    const WindowId target = mainWindowId(number);
+    if (!m_forms.hasFactory(target))
+        return;
+    if (isNormsWindow() && fromToolbar)
+        m_forms.unload(m_description.id);
+    m_forms.show(target);
+}
+
+void MainFrame::guideQuestion()
+{
+    const QString text = QStringLiteral("E' questa la finestra '") + m_description.guideName +
+                         QStringLiteral("': si vuole la guida della finestra?");
+    if (!m_forms.prompts().ask(&m_window, Quotaramod::titoloaiuto(), text))
+        return;
+    if (isNormsWindow())
+        m_forms.unload(m_description.id);
+    m_forms.show(m_description.guideWindow);
+}
+
+void MainFrame::showInlineHelp()
+{
+    m_forms.prompts().inform(&m_window, Quotaramod::titoloaiuto(),
+                             m_description.inlineHelp.join(u'\r'));
+}
+
+void MainFrame::showGuideWindow()
+{
+    m_forms.show(m_description.guideWindow);
+}
+
+void MainFrame::exit()
+{
+    confermauscita(m_forms, &m_window);
+}
+
+QMenu* MainFrame::fileMenu()
+{
+    if (!m_fileMenu) {
+        m_fileMenu = m_window.menuBar()->addMenu(QStringLiteral("&File"));
+        m_fileMenu->setObjectName(QStringLiteral("file"));
+        m_fileMenu->menuAction()->setObjectName(QStringLiteral("file"));
+    }
+    return m_fileMenu;
+}
+
+void MainFrame::finishFileMenu()
+{
+    QMenu* file = fileMenu();
+    file->addSeparator();
+    QAction* exitItem = file->addAction(QStringLiteral("Es&ci"), this, &MainFrame::exit);
+    exitItem->setObjectName(m_description.exitItemName);
+
+    QMenuBar* bar = m_window.menuBar();
+    QMenu* visu = bar->addMenu(QStringLiteral("&Visualizza"));
+    visu->setObjectName(QStringLiteral("visu"));
+    for (int number = 1; number <= 8; ++number) {
+        const WindowEntry& entry = kWindowEntries[number - 1];
+        if (number == 2 || number == 7)
+            visu->addSeparator();
+        const QString caption = number == 2 ? m_description.fin2Caption : str(entry.caption);
+        QAction* item =
+            visu->addAction(caption, this, [this, number] { openWindow(number, false); });
+        item->setObjectName(str(entry.name));
+        item->setEnabled(m_forms.hasFactory(mainWindowId(number)));
+        item->setShortcut(QKeySequence(Qt::CTRL | entry.key));
+        item->setShortcutContext(Qt::WindowShortcut);
+        if (number == m_description.number) {
+            item->setCheckable(true);
+            item->setChecked(true);
+            connect(item, &QAction::toggled, item, [item](bool checked) {
+                if (!checked)
+                    item->setChecked(true);
+            });
+        }
+        m_window.addAction(item);
+    }
+
+    QMenu* help = bar->addMenu(QStringLiteral("&?"));
+    help->setObjectName(m_description.helpMenuName);
+    const auto addShowItem = [this, help](const QString& caption, const QString& name,
+                                          WindowId id) {
+        QAction* item = help->addAction(caption, this, [this, id] { m_forms.show(id); });
+        item->setObjectName(name);
+        item->setEnabled(m_forms.hasFactory(id));
+    };
+    addShowItem(QStringLiteral("&Guida in linea"), QStringLiteral("guida"), WindowId::sommario);
+    addShowItem(QStringLiteral("&Suggerimenti..."), m_description.suggestionsItemName,
+                WindowId::frmTip);
+    help->addSeparator();
+    addShowItem(QStringLiteral("Supporto &prodotto"), QStringLiteral("supporto"),
+                WindowId::supportoclienti);
+    help->addSeparator();
+    addShowItem(QStringLiteral("&Informazioni su Quotara"), QStringLiteral("informazioni"),
+                WindowId::informa);
+
+    QAction* counter = bar->addAction(
+        QString(139, u' ') + QStringLiteral("Fi&nestra n.%1 di 8").arg(m_description.number));
+    counter->setObjectName(QStringLiteral("finestra"));
+    connect(counter, &QAction::triggered, this, &MainFrame::showGuideWindow);
+}
+
+QPushButton* MainFrame::makeFootButton(const QString& name)
+{
+    auto* button = new QPushButton(m_area);
+    button->setObjectName(name);
+    if (name == QStringLiteral("aiuto")) {
+        button->setText(QStringLiteral("&AIUTO"));
+        button->setToolTip(m_description.aiutoTooltip);
+        connect(button, &QPushButton::clicked, this, &MainFrame::showInlineHelp);
+    } else if (name == QStringLiteral("guidainlinea")) {
+        button->setText(QStringLiteral("&Guida in linea"));
+        button->setToolTip(m_description.guidainlineaTooltip);
+        connect(button, &QPushButton::clicked, this, [this] { m_forms.show(WindowId::sommario); });
+    } else if (name == QStringLiteral("cmdavanti")) {
+        button->setText(QStringLiteral("&Norme"));
+        button->setToolTip(QStringLiteral("cliccare per visualizzare la finestra Norme"));
+        connect(button, &QPushButton::clicked, this, [this] { m_forms.show(WindowId::titoloI); });
+    } else if (name == QStringLiteral("cmdsucc")) {
+        button->setText(QStringLiteral("&Successione"));
+        button->setToolTip(m_description.cmdsuccTooltip);
+        connect(button, &QPushButton::clicked, this,
+                [this] { m_forms.show(WindowId::successione); });
+    } else if (name == QStringLiteral("esco")) {
+        button->setText(QStringLiteral("&USCITA"));
+        button->setToolTip(Quotaramod::exitTooltip());
+        connect(button, &QPushButton::clicked, this, &MainFrame::exit);
+    }
+    return button;
+}

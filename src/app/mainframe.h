@@ -1,0 +1,98 @@
+#pragma once
+
+#include "windowid.h"
+
+#include <QObject>
+#include <QStringList>
+#include <functional>
+#include <map>
+
+class Forms;
+class QAction;
+class QMainWindow;
+class QMenu;
+class QPushButton;
+class QToolBar;
+class QWidget;
+
+/// What sets one main window's frame apart from the others'.
+struct FrameDescription
+{
+    int number = 1;                      ///< 1 to 8, the window's place in the order
+    WindowId id = WindowId::successione; ///< the window itself
+    QString guideName;                   ///< name in the guide question; empty: no question
+    WindowId guideWindow = WindowId::guidasuccessione;
+    QStringList inlineHelp; ///< lines of the AIUTO message
+    bool hasMenu = false;   ///< windows 1, 7 and 8
+    QString helpMenuName = QStringLiteral("inter");
+    QString suggestionsItemName = QStringLiteral("suggerimenti");
+    QString exitItemName = QStringLiteral("usci");
+    QString fin2Caption = QStringLiteral("Finestra Norme (Disposizioni generali)");
+    QString aiutoTooltip = QStringLiteral("cliccare per visualizzare l'aiuto in linea");
+    QString guidainlineaTooltip =
+        QStringLiteral("cliccare per visualizzare gli Argomenti della guida");
+    QString cmdsuccTooltip = QStringLiteral("cliccare per visualizzare la finestra Successione");
+};
+
+/// The frame shared by the eight main windows: the 20-button toolbar, the
+/// menu bar of windows 1, 7 and 8, the foot buttons, the switching rule, the
+/// guide question and the exit. The window keeps its own file and print
+/// actions and tells the frame what toolbar buttons 1 to 4 do.
+///
+/// Layout: the window's central widget is its area; positions in the area are
+/// the window's own (the toolbar sits at its top, like the controls below it).
+class MainFrame : public QObject
+{
+    Q_OBJECT
+public:
+    MainFrame(QMainWindow& window, Forms& forms, FrameDescription description);
+
+    /// The area of the window (its central widget), where controls go.
+    QWidget* area() const { return m_area; }
+    QToolBar* toolbar() const { return m_toolbar; }
+    /// Toolbar button 1 to 20 (5, 14 and 19 are separators); objectName "Toolbar1_<index>".
+    QAction* button(int index) const;
+
+    /// What toolbar buttons 1 to 4 do: the handler receives the index.
+    /// Any index the frame does not handle also goes there.
+    void setFileButtonHandler(std::function<void(int index)> handler);
+
+    /// The "&File" menu (objectName "file"), created on first call; the window
+    /// adds its items, then calls finishFileMenu().
+    QMenu* fileMenu();
+    /// Adds the separator and the exit item, then the menus "visu", help and
+    /// the window counter "finestra".
+    void finishFileMenu();
+
+    /// Foot buttons with caption, tooltip and objectName of the frame; the
+    /// window places them. `aiuto`, `guidainlinea`, `esco`, `cmdavanti`, `cmdsucc`.
+    QPushButton* makeFootButton(const QString& name);
+
+    /// The frame's actions, also reachable by the window's own controls.
+    void Toolbar1_ButtonClick(int index);
+    void openWindow(int number, bool fromToolbar);
+    void guideQuestion();
+    void showInlineHelp();
+    void showGuideWindow();
+    void exit();
+
+    const FrameDescription& description() const { return m_description; }
+
+    static constexpr int toolbarHeightTwips = 570;
+
+private:
+    void buildToolbar();
+    bool isNormsWindow() const;
+
+    QMainWindow& m_window;
+    Forms& m_forms;
+    FrameDescription m_description;
+    QWidget* m_area = nullptr;
+    QToolBar* m_toolbar = nullptr;
+    QMenu* m_fileMenu = nullptr;
+    std::map<int, QAction*> m_buttons;
+    std::function<void(int)> m_fileButtonHandler;
+};
+
+/// The window of each number 1 to 8 of the frame's order.
+WindowId mainWindowId(int number);
