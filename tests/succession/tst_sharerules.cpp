@@ -1,0 +1,551 @@
+#include "succession/calculator.h"
+#include "succession/results.h"
+#include "succession/sharerules.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTest>
+#include <algorithm>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// The grid as "row.column:fraction=amount" tokens in row order; the fixed "0"
+// of the legitimate disposable fraction is left out unless something else is there.
+QString grid(const Results& results)
+{
+    QStringList tokens;
+    for (int row = 1; row <= 8; ++row) {
+        for (int column = 1; column <= 2; ++column) {
+            const QString& fraction = results.fraction(row, column);
+            const QString& amount = results.amount(row, column);
+            if (fraction.isEmpty() && amount.isEmpty())
+                continue;
+            if (row == 5 && column == 2 && fraction == u"0" && amount.isEmpty())
+                continue;
+            tokens << u"%1.%2:%3=%4"_s.arg(row).arg(column).arg(fraction, amount);
+        }
+    }
+    return tokens.join(u' ');
+}
+
+QString merged(const QString& column1, const QString& column2)
+{
+    static const QRegularExpression between(u" (?=\\d\\.\\d:)"_s);
+    QStringList tokens =
+        column1.split(between, Qt::SkipEmptyParts) + column2.split(between, Qt::SkipEmptyParts);
+    std::sort(tokens.begin(), tokens.end());
+    return tokens.join(u' ');
+}
+
+CalculatorState stateOf(int type, const QString& beni, double figli, double ascendenti, int coniuge,
+                        double fratelli)
+{
+    CalculatorState state;
+    state.successione = type;
+    state.beni = beni;
+    state.figli = figli;
+    state.ascendenti = ascendenti;
+    state.coniuge = coniuge;
+    state.fratelli = fratelli;
+    return state;
+}
+
+Results computed(const CalculatorState& state)
+{
+    Results results;
+    azzeraquote(results);
+    calcolaquote(state, results);
+    return results;
+}
+
+bool everyShareEmpty(const Results& results)
+{
+    for (int row = 1; row <= 8; ++row) {
+        for (int column = 1; column <= 2; ++column) {
+            if (!results.amount(row, column).isEmpty())
+                return false;
+            if (!(row == 5 && column == 2) && !results.fraction(row, column).isEmpty())
+                return false;
+        }
+    }
+    return true;
+}
+
+struct Heirs
+{
+    double figli;
+    double ascendenti;
+    int coniuge;
+    double fratelli;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(CalculatorState)
+
+class TestShareRules : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void typeCodes_data();
+    void typeCodes();
+    void configurations_data();
+    void configurations();
+    void workedExample();
+    void edgeCases_data();
+    void edgeCases();
+    void noHeirsWipesEarlierConfiguration_data();
+    void noHeirsWipesEarlierConfiguration();
+    void valueThatIsNotANumber();
+    void valueReadingsDiffer();
+    void azzeraquoteLeavesArticlesAndNote();
+    void handlerSequences_data();
+    void handlerSequences();
+    void applyRunsOnlyChangedFields();
+};
+
+void TestShareRules::initTestCase()
+{
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+}
+
+void TestShareRules::typeCodes_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("code");
+    QTest::newRow("testamentaria") << u"testamentaria"_s << 1;
+    QTest::newRow("legittima") << u"legittima"_s << 2;
+    QTest::newRow("entrambe") << u"entrambe"_s << 3;
+    QTest::newRow("capital letter") << u"Legittima"_s << 0;
+    QTest::newRow("leading blank") << u" legittima"_s << 0;
+    QTest::newRow("partial") << u"legittim"_s << 0;
+    QTest::newRow("empty") << QString() << 0;
+}
+
+void TestShareRules::typeCodes()
+{
+    QFETCH(QString, text);
+    QFETCH(int, code);
+    QCOMPARE(typeCode(text), code);
+}
+
+void TestShareRules::configurations_data()
+{
+    QTest::addColumn<CalculatorState>("state");
+    QTest::addColumn<int>("caso");
+    QTest::addColumn<QString>("art");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<bool>("unilateralNote");
+
+    struct Configuration
+    {
+        int caso;
+        Heirs heirs;
+        const char16_t* articles[3];
+        const char16_t* column1;
+        const char16_t* column2;
+    };
+    // Value 1200: every share is a whole amount.
+    const Configuration configurations[] = {
+        {1,
+         {0, 0, 1, 0},
+         {u"540", u"540 583", u"540 583"},
+         u"3.1:1/2=600,00 5.1:1/2=600,00",
+         u"3.2:intero=1.200,00"},
+        {2,
+         {0, 0, 1, 1},
+         {u"540", u"540 582", u"540 582"},
+         u"3.1:1/2=600,00 4.1:nulla= 5.1:1/2=600,00",
+         u"3.2:2/3=800,00 4.2:1/3=400,00"},
+        {3,
+         {0, 1, 1, 0},
+         {u"540 544", u"540 582", u"540 544 582"},
+         u"2.1:1/4=300,00 3.1:2/4=600,00 5.1:1/4=300,00",
+         u"2.2:1/3=400,00 3.2:2/3=800,00"},
+        {4,
+         {0, 1, 1, 1},
+         {u"540 544", u"540 582", u"540 544 582"},
+         u"2.1:1/4=300,00 3.1:2/4=600,00 4.1:nulla= 5.1:1/4=300,00",
+         u"2.2:3/12=300,00 3.2:8/12=800,00 4.2:1/12=100,00"},
+        {5,
+         {0, 0, 0, 1},
+         {u"536", u"570", u"536 570"},
+         u"4.1:nulla= 5.1:intero=1.200,00",
+         u"4.2:intero=1.200,00"},
+        {6,
+         {0, 1, 0, 0},
+         {u"538", u"569", u"538 569"},
+         u"2.1:1/3=400,00 5.1:2/3=800,00",
+         u"2.2:intero=1.200,00"},
+        {7,
+         {0, 1, 0, 1},
+         {u"536 538 540", u"571", u"536 538 540 571"},
+         u"2.1:1/3=400,00 4.1:nulla= 5.1:2/3=800,00",
+         u"2.2:min.metà=600,00 4.2:max metà=600,00"},
+        {8,
+         {2, 0, 1, 0},
+         {u"540 542", u"540 581", u"540 542 581"},
+         u"1.1:2/4=600,00 3.1:1/4=300,00 5.1:1/4=300,00 6.1:25=300,00",
+         u"1.2:2/3=800,00 3.2:1/3=400,00 6.2:33,333=400,00"},
+        {9,
+         {2, 0, 0, 0},
+         {u"537", u"566", u"537 566"},
+         u"1.1:2/3=800,00 5.1:1/3=400,00 6.1:33,333=400,00",
+         u"1.2:intero=1.200,00 6.2:50=600,00"},
+        {10,
+         {1, 0, 1, 0},
+         {u"540 542", u"540 581", u"540 542 581"},
+         u"1.1:1/3=400,00 3.1:1/3=400,00 5.1:1/3=400,00",
+         u"1.2:1/2=600,00 3.2:1/2=600,00"},
+        {11,
+         {1, 0, 0, 0},
+         {u"537", u"566", u"537 566"},
+         u"1.1:1/2=600,00 5.1:1/2=600,00",
+         u"1.2:intero=1.200,00"},
+        // Children leave ascendants and brothers and sisters out of account; each
+        // of several ascendants is still given the share of row 2, nothing.
+        {8,
+         {3, 2, 1, 4},
+         {u"540 542", u"540 581", u"540 542 581"},
+         u"1.1:2/4=600,00 3.1:1/4=300,00 5.1:1/4=300,00 6.1:16,667=200,00 7.1:0=",
+         u"1.2:2/3=800,00 3.2:1/3=400,00 6.2:22,222=266,67 7.2:0="},
+        {11,
+         {1, 1, 0, 1},
+         {u"537", u"566", u"537 566"},
+         u"1.1:1/2=600,00 5.1:1/2=600,00",
+         u"1.2:intero=1.200,00"},
+    };
+    const char* typeNames[] = {"testamentaria", "legittima", "entrambe"};
+    for (const Configuration& c : configurations) {
+        for (int type = 1; type <= 3; ++type) {
+            const QString column1 = QString::fromUtf16(c.column1);
+            const QString column2 = QString::fromUtf16(c.column2);
+            const QString expected = type == 1   ? column1
+                                     : type == 2 ? column2
+                                                 : merged(column1, column2);
+            const Heirs& h = c.heirs;
+            QTest::addRow("caso %d %s F%g A%g S%d B%g", c.caso, typeNames[type - 1], h.figli,
+                          h.ascendenti, h.coniuge, h.fratelli)
+                << stateOf(type, u"1200"_s, h.figli, h.ascendenti, h.coniuge, h.fratelli) << c.caso
+                << QString::fromUtf16(c.articles[type - 1]) << expected << (c.caso == 7);
+        }
+    }
+}
+
+void TestShareRules::configurations()
+{
+    QFETCH(CalculatorState, state);
+    QFETCH(int, caso);
+    QFETCH(QString, art);
+    QFETCH(QString, expected);
+    QFETCH(bool, unilateralNote);
+
+    const Results results = computed(state);
+    QCOMPARE(results.caso, caso);
+    QCOMPARE(results.art, art);
+    QCOMPARE(grid(results), expected);
+    QCOMPARE(results.quotadisponibile[2], u"0"_s);
+    QCOMPARE(results.notaVisible, unilateralNote);
+    if (unilateralNote)
+        QVERIFY(results.nota.contains(u"art.571"_s));
+}
+
+void TestShareRules::workedExample()
+{
+    const Results r = computed(stateOf(3, u"120000"_s, 2, 0, 1, 0));
+    QCOMPARE(r.caso, 8);
+    QCOMPARE(r.art, u"540 542 581"_s);
+    QCOMPARE(r.quotafigli[1], u"2/4"_s);
+    QCOMPARE(r.quotaconiuge[1], u"1/4"_s);
+    QCOMPARE(r.quotadisponibile[1], u"1/4"_s);
+    QCOMPARE(r.valori1[1].number(), 60000.0);
+    QCOMPARE(r.valori1[3].number(), 30000.0);
+    QCOMPARE(r.valori1[5].number(), 30000.0);
+    QCOMPARE(r.quota1[1], u"60.000,00"_s);
+    QCOMPARE(r.quota1[3], u"30.000,00"_s);
+    QCOMPARE(r.quota1[5], u"30.000,00"_s);
+    QCOMPARE(r.quotaconiuge[2], u"1/3"_s);
+    QCOMPARE(r.quotafigli[2], u"2/3"_s);
+    QCOMPARE(r.valori2[3].number(), 40000.0);
+    QCOMPARE(r.valori2[1].number(), 80000.0);
+    QCOMPARE(r.quota2[3], u"40.000,00"_s);
+    QCOMPARE(r.quota2[1], u"80.000,00"_s);
+    QCOMPARE(r.valori1[6].number(), 30000.0);
+    QCOMPARE(r.quotafiglio[1], u"25"_s);
+    QCOMPARE(r.quota1[6], u"30.000,00"_s);
+    QCOMPARE(r.valori2[6].number(), 40000.0);
+    QCOMPARE(r.quotafiglio[2], u"33,333"_s);
+    QCOMPARE(r.quota2[6], u"40.000,00"_s);
+    QVERIFY(!r.notaVisible);
+}
+
+void TestShareRules::edgeCases_data()
+{
+    QTest::addColumn<CalculatorState>("state");
+    QTest::addColumn<QString>("art");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("start value, spouse alone")
+        << stateOf(2, u"100"_s, 0, 0, 1, 0) << u"540 583"_s << u"3.2:intero=100,00"_s;
+    QTest::newRow("testamentaria, two brothers: no share of each")
+        << stateOf(1, u"100"_s, 0, 0, 0, 2) << u"536"_s << u"4.1:nulla= 5.1:intero=100,00"_s;
+    QTest::newRow("legittima, one ascendant, three brothers")
+        << stateOf(2, u"100"_s, 0, 1, 0, 3) << u"571"_s
+        << u"2.2:min.metà=50,00 4.2:max metà=50,00 8.2:16,667=16,67"_s;
+    QTest::newRow("entrambe, spouse, two ascendants, one brother")
+        << stateOf(3, u"100"_s, 0, 2, 1, 1) << u"540 544 582"_s
+        << u"2.1:1/4=25,00 2.2:3/12=25,00 3.1:2/4=50,00 3.2:8/12=66,67 4.1:nulla= "
+           u"4.2:1/12=8,33 5.1:1/4=25,00 7.1:12,5=12,50 7.2:12,5=12,50"_s;
+    QTest::newRow("entrambe, two ascendants, one sister")
+        << stateOf(3, u"100"_s, 0, 2, 0, 1) << u"536 538 540 571"_s
+        << u"2.1:1/3=33,33 2.2:min.metà=50,00 4.1:nulla= 4.2:max metà=50,00 5.1:2/3=66,67 "
+           u"7.1:16,667=16,67 7.2:25=25,00"_s;
+    QTest::newRow("legittima, spouse, three children")
+        << stateOf(2, u"100"_s, 3, 0, 1, 0) << u"540 581"_s
+        << u"1.2:2/3=66,67 3.2:1/3=33,33 6.2:22,222=22,22"_s;
+    QTest::newRow("legittima, two brothers alone: share of each")
+        << stateOf(2, u"100"_s, 0, 0, 0, 2) << u"570"_s << u"4.2:intero=100,00 8.2:50=50,00"_s;
+    QTest::newRow("legittima, two ascendants alone")
+        << stateOf(2, u"100"_s, 0, 2, 0, 0) << u"569"_s << u"2.2:intero=100,00 7.2:50=50,00"_s;
+    QTest::newRow("testamentaria, negative value: captions only")
+        << stateOf(1, u"-120"_s, 2, 0, 1, 0) << u"540 542"_s
+        << u"1.1:2/4= 3.1:1/4= 5.1:1/4= 6.1:0="_s;
+    QTest::newRow("entrambe, negative value: no amount shown")
+        << stateOf(3, u"-120"_s, 2, 0, 1, 0) << u"540 542 581"_s
+        << u"1.1:2/4= 1.2:2/3= 3.1:1/4= 3.2:1/3= 5.1:1/4= 6.1:0= 6.2:33,333="_s;
+    QTest::newRow("legittima, ascendant alone, negative value")
+        << stateOf(2, u"-50"_s, 0, 1, 0, 0) << u"569"_s << u"2.2:intero="_s;
+    QTest::newRow("amount below one is not shown under a decimal comma")
+        << stateOf(2, u"1,5"_s, 2, 0, 1, 0) << u"540 581"_s << u"1.2:2/3=1,00 3.2:1/3= 6.2:50="_s;
+    QTest::newRow("value zero writes nothing")
+        << stateOf(2, u"0"_s, 2, 0, 1, 0) << QString() << QString();
+    QTest::newRow("empty value writes nothing")
+        << stateOf(3, QString(), 2, 0, 1, 0) << QString() << QString();
+    QTest::newRow("value without a leading number writes nothing")
+        << stateOf(3, u"abc"_s, 2, 0, 1, 0) << QString() << QString();
+    QTest::newRow("no type code fills column 1 only")
+        << stateOf(0, u"100"_s, 1, 0, 0, 0) << u"537"_s << u"1.1:1/2=50,00 5.1:1/2=50,00"_s;
+    QTest::newRow("unset configuration reads as the first")
+        << stateOf(2, u"100"_s, 0.5, 0, 1, 0) << u"540 583"_s << u"3.2:intero=100,00"_s;
+    QTest::newRow("negative count matches no configuration")
+        << stateOf(1, u"100"_s, -2, 0, 0, 0) << u"540"_s << u"3.1:1/2=50,00 5.1:1/2=50,00"_s;
+}
+
+void TestShareRules::edgeCases()
+{
+    QFETCH(CalculatorState, state);
+    QFETCH(QString, art);
+    QFETCH(QString, expected);
+
+    const Results results = computed(state);
+    QCOMPARE(results.art, art);
+    QCOMPARE(grid(results), expected);
+}
+
+void TestShareRules::noHeirsWipesEarlierConfiguration_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("art");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<bool>("stateNote");
+    QTest::newRow("legittima") << 2 << u"586"_s << QString() << true;
+    QTest::newRow("testamentaria") << 1 << QString() << u"5.1:100=1.000"_s << false;
+    QTest::newRow("entrambe") << 3 << QString() << u"5.1:100=1.000"_s << false;
+}
+
+void TestShareRules::noHeirsWipesEarlierConfiguration()
+{
+    QFETCH(int, type);
+    QFETCH(QString, art);
+    QFETCH(QString, expected);
+    QFETCH(bool, stateNote);
+
+    Results results;
+    calcolaquote(stateOf(type, u"1.000"_s, 2, 0, 1, 0), results);
+    QCOMPARE(results.caso, 8);
+    // The value field is typed over without clearing: the rules clear themselves.
+    calcolaquote(stateOf(type, u"1.000"_s, 0, 0, 0, 0), results);
+    QCOMPARE(results.caso, 8);
+    QCOMPARE(results.art, art);
+    QCOMPARE(grid(results), expected);
+    QCOMPARE(results.notaVisible, stateNote);
+    if (stateNote)
+        QVERIFY(results.nota.contains(u"i beni vanno allo Stato"_s));
+    if (type != 2)
+        QVERIFY(everyShareEmpty([&] {
+            Results rest = results;
+            rest.quotadisponibile[1].clear();
+            rest.quota1[5].clear();
+            return rest;
+        }()));
+}
+
+void TestShareRules::valueThatIsNotANumber()
+{
+    Calculator calculator = Calculator::opened();
+    calculator.figliChange(u"2"_s);
+    calculator.successioneClick(u"entrambe"_s);
+    calculator.beniChange(u"120"_s);
+    QCOMPARE(calculator.results().quota2[1], u"80,00"_s);
+
+    // Typed on without clearing: no amount of the earlier value may stay on view.
+    calculator.beniChange(u"120abc"_s);
+    const Results& r = calculator.results();
+    QCOMPARE(r.caso, 8);
+    QCOMPARE(r.art, u"540 542 581"_s);
+    QCOMPARE(grid(r), u"1.1:2/4= 1.2:2/3= 3.1:1/4= 3.2:1/3= 5.1:1/4="_s);
+    for (int row = 1; row <= 8; ++row) {
+        QCOMPARE(r.valori1[row], Valore());
+        QCOMPARE(r.valori2[row], Valore());
+    }
+
+    calculator.beniChange(u"120"_s);
+    QCOMPARE(grid(calculator.results()),
+             u"1.1:2/4=60,00 1.2:2/3=80,00 3.1:1/4=30,00 3.2:1/3=40,00 5.1:1/4=30,00 "
+             u"6.1:25=30,00 6.2:33,333=40,00"_s);
+}
+
+void TestShareRules::valueReadingsDiffer()
+{
+    // "1.000": the leading reading is 1, the Italian conversion 1000.
+    const Results r = computed(stateOf(2, u"1.000"_s, 2, 0, 1, 0));
+    QCOMPARE(r.quota2[1], u"666,67"_s);
+    QCOMPARE(r.quota2[3], u"333,33"_s);
+    QCOMPARE(r.quotafiglio[2], u"33333,333"_s);
+
+    const Results whole = computed(stateOf(2, u"1.000"_s, 0, 0, 1, 0));
+    QCOMPARE(whole.valori2[3], Valore::text(u"1.000"_s));
+    QCOMPARE(whole.quota2[3], u"1.000,00"_s);
+
+    const Results brothers = computed(stateOf(1, u"1.000"_s, 0, 0, 0, 2));
+    QCOMPARE(brothers.valori1[5].number(), 1.0);
+    QCOMPARE(brothers.quota1[5], u"1,00"_s);
+}
+
+void TestShareRules::azzeraquoteLeavesArticlesAndNote()
+{
+    Results results = computed(stateOf(3, u"100"_s, 0, 1, 0, 2));
+    QVERIFY(results.notaVisible);
+    azzeraquote(results);
+    QVERIFY(everyShareEmpty(results));
+    QCOMPARE(results.art, u"536 538 540 571"_s);
+    QVERIFY(results.notaVisible);
+    QCOMPARE(results.caso, 7);
+    QCOMPARE(results.quotadisponibile[2], u"0"_s);
+    QCOMPARE(results.valori2[2], Valore::number(0));
+}
+
+void TestShareRules::handlerSequences_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("art");
+    QTest::addColumn<QString>("expected");
+
+    // "field=text" is a change of the field's text, "field!text" a choice from its list.
+    QTest::newRow("opening") << QStringList() << u"540 583"_s << u"3.2:intero=100,00"_s;
+    QTest::newRow("two children clear and recompute")
+        << QStringList{u"figli=2"_s} << u"540 581"_s
+        << u"1.2:2/3=66,67 3.2:1/3=33,33 6.2:33,333=33,33"_s;
+    QTest::newRow("chosen entrambe fills both columns")
+        << QStringList{u"successione!entrambe"_s} << u"540 583"_s
+        << u"3.1:1/2=50,00 3.2:intero=100,00 5.1:1/2=50,00"_s;
+    QTest::newRow("typed testamentaria keeps column 2 on view")
+        << QStringList{u"successione=testamentaria"_s} << u"540"_s
+        << u"3.1:1/2=50,00 3.2:intero=100,00 5.1:1/2=50,00"_s;
+    QTest::newRow("chosen testamentaria clears column 2")
+        << QStringList{u"successione!testamentaria"_s} << u"540"_s
+        << u"3.1:1/2=50,00 5.1:1/2=50,00"_s;
+    QTest::newRow("a type that is no word keeps the code")
+        << QStringList{u"successione!entrambe"_s, u"successione=entramb"_s, u"figli=1"_s}
+        << u"540 542 581"_s
+        << u"1.1:1/3=33,33 1.2:1/2=50,00 3.1:1/3=33,33 3.2:1/2=50,00 "
+           u"5.1:1/3=33,33"_s;
+    QTest::newRow("si without accent means no spouse")
+        << QStringList{u"figli=1"_s, u"coniuge=si"_s} << u"566"_s << u"1.2:intero=100,00"_s;
+    QTest::newRow("spouse chosen from the list")
+        << QStringList{u"coniuge!no"_s, u"fratelli=1"_s, u"coniuge!sì"_s} << u"540 582"_s
+        << u"3.2:2/3=66,67 4.2:1/3=33,33"_s;
+    QTest::newRow("the name changes nothing")
+        << QStringList{u"figli=2"_s, u"decuius=Mario Rossi"_s} << u"540 581"_s
+        << u"1.2:2/3=66,67 3.2:1/3=33,33 6.2:33,333=33,33"_s;
+    QTest::newRow("typing the value does not clear")
+        << QStringList{u"figli=2"_s, u"beni=-5"_s} << u"540 581"_s
+        << u"1.2:2/3=66,67 3.2:1/3=33,33 6.2:33,333=33,33"_s;
+    QTest::newRow("a new value overwrites the amounts it shows")
+        << QStringList{u"figli=2"_s, u"beni=300"_s} << u"540 581"_s
+        << u"1.2:2/3=200,00 3.2:1/3=100,00 6.2:33,333=100,00"_s;
+    QTest::newRow("emptied value after a clearing change shows nothing")
+        << QStringList{u"beni="_s, u"figli=2"_s} << u"540 583"_s << QString();
+    QTest::newRow("half a child shows the earlier configuration")
+        << QStringList{u"figli=2"_s, u"figli=0.5"_s} << u"540 581"_s
+        << u"1.2:2/3=66,67 3.2:1/3=33,33"_s;
+    QTest::newRow("count read by its leading number")
+        << QStringList{u"figli=2 figli"_s, u"coniuge=no"_s} << u"566"_s
+        << u"1.2:intero=100,00 6.2:50=50,00"_s;
+    QTest::newRow("no heirs under legittima")
+        << QStringList{u"coniuge=no"_s} << u"586"_s << QString();
+}
+
+void TestShareRules::handlerSequences()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, art);
+    QFETCH(QString, expected);
+
+    Calculator calculator = Calculator::opened();
+    for (const QString& step : steps) {
+        const qsizetype at = step.indexOf(QRegularExpression(u"[=!]"_s));
+        const QString field = step.left(at);
+        const QString text = step.mid(at + 1);
+        const bool chosen = step[at] == u'!';
+        if (field == u"successione")
+            chosen ? calculator.successioneClick(text) : calculator.successioneChange(text);
+        else if (field == u"coniuge")
+            calculator.coniugeChange(text);
+        else if (field == u"figli")
+            calculator.figliChange(text);
+        else if (field == u"ascendenti")
+            calculator.ascendentiChange(text);
+        else if (field == u"fratelli")
+            calculator.fratelliChange(text);
+        else if (field == u"beni")
+            calculator.beniChange(text);
+        else if (field == u"decuius")
+            calculator.decuiusChange(text);
+        else
+            QFAIL("unknown field in the test data");
+    }
+    QCOMPARE(calculator.results().art, art);
+    QCOMPARE(grid(calculator.results()), expected);
+}
+
+void TestShareRules::applyRunsOnlyChangedFields()
+{
+    Calculator calculator = Calculator::opened();
+    QCOMPARE(calculator.state().successione, 2);
+    QCOMPARE(calculator.state().coniuge, 1);
+    QCOMPARE(calculator.results().quota2[5], QString());
+    QVERIFY(!calculator.results().notaVisible);
+
+    CaseRecord record{u"Anna Bianchi"_s, u"entrambe"_s, u"120000"_s, u"2"_s,
+                      QString(),         u"sì"_s,       QString()};
+    calculator.apply(record);
+    QCOMPARE(calculator.record(), record);
+    const Results expected = computed(stateOf(3, u"120000"_s, 2, 0, 1, 0));
+    QCOMPARE(grid(calculator.results()), grid(expected));
+    QCOMPARE(calculator.results().valori1, expected.valori1);
+    QCOMPARE(calculator.results().valori2, expected.valori2);
+
+    // Only the type text changes: typed over, column 2 of "entrambe" stays.
+    record.successione = u"testamentaria"_s;
+    calculator.apply(record);
+    QCOMPARE(calculator.state().successione, 1);
+    QCOMPARE(calculator.results().quota2[1], u"80.000,00"_s);
+    QCOMPARE(calculator.results().art, u"540 542"_s);
+}
+
+QTEST_GUILESS_MAIN(TestShareRules)
+#include "tst_sharerules.moc"
