@@ -1,10 +1,60 @@
+#include "app/qtprompts.h"
 #include "desktoppresenter.h"
+#include "previewwindow.h"
+
+#include <QPointer>
 
 #include <memory>
+#include <vector>
 
-class QWidget;
+namespace {
 
-std::unique_ptr<DocumentPresenter> makeDesktopPresenter(QWidget*)
+/// The program's presenter: the desktop's word processor, or the preview
+/// window where there is none. Owns the previews still open.
+class WordProcessorOrPreview final : public DocumentPresenter
 {
-    return std::make_unique<DesktopPresenter>();
+public:
+    explicit WordProcessorOrPreview(QWidget* previewParent)
+        : m_previewParent(previewParent),
+          m_desktop(QString(), [this](const QTextDocument& document, const QString& fileName) {
+              preview(document, fileName);
+          })
+    {
+    }
+
+    ~WordProcessorOrPreview() override
+    {
+        for (const QPointer<PreviewWindow>& window : m_previews)
+            delete window.data();
+    }
+
+    WordProcessorOrPreview(const WordProcessorOrPreview&) = delete;
+    WordProcessorOrPreview& operator=(const WordProcessorOrPreview&) = delete;
+
+    void present(const QTextDocument& document, const QString& purpose) override
+    {
+        m_desktop.present(document, purpose);
+    }
+
+private:
+    void preview(const QTextDocument& document, const QString& fileName)
+    {
+        std::erase_if(m_previews, [](const QPointer<PreviewWindow>& w) { return w.isNull(); });
+        auto* window = new PreviewWindow(m_prompts, document, fileName, m_previewParent);
+        m_previews.emplace_back(window);
+        window->show();
+        window->raise();
+    }
+
+    QWidget* m_previewParent;
+    QtPrompts m_prompts;
+    DesktopPresenter m_desktop;
+    std::vector<QPointer<PreviewWindow>> m_previews;
+};
+
+} // namespace
+
+std::unique_ptr<DocumentPresenter> makeDesktopPresenter(QWidget* previewParent)
+{
+    return std::make_unique<WordProcessorOrPreview>(previewParent);
 }

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QString>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <memory>
+#include <vector>
+
+class QColor;
+class QTextBlock;
+class QTextTable;
+
+/// A printed document built the way the windows build it: font name and size
+/// of what is typed next, typed text, paragraphs and tables added at the end,
+/// table formats and alignment. The result is a QTextDocument that the
+/// presenter writes as OpenDocument Text or shows.
+class Document
+{
+public:
+    Document();
+    Document(const Document&) = delete;
+    Document& operator=(const Document&) = delete;
+    ~Document();
+
+    /// Font of what is typed next.
+    void setFontName(const QString& name);
+    void setFontSize(double points);
+
+    /// Types `text` at the end. Character 13 ('\r') and '\n' end a paragraph;
+    /// character 12 ('\f') starts a new page.
+    void typeText(const QString& text);
+
+    /// A new, empty last paragraph.
+    void insertParagraphAfter();
+
+    /// A table at the end; returns its number, counting from 1.
+    int addTable(int rows, int columns);
+    void setTableFontSize(int table, double points);
+    /// Rows and columns count from 1.
+    void setCellText(int table, int row, int column, const QString& text);
+    /// The "colourful" table format: a coloured header row and banded rows.
+    void applyColorfulFormat(int table);
+
+    /// Justifies every paragraph, table cells included.
+    void justifyAll();
+    void alignColumnRight(int table, int column);
+
+    const QTextDocument& textDocument() const { return *m_document; }
+    QString plainText() const { return m_document->toPlainText(); }
+
+    /// Width in points that every table takes on the page.
+    static constexpr double tableWidth = 453.0;
+
+private:
+    struct Table
+    {
+        QTextTable* table = nullptr;
+        double fontSize = 0;
+        bool colorful = false;
+    };
+
+    QTextCharFormat typingFormat() const;
+    void applyTypingFormat();
+    Table* tableAt(int table);
+    void formatCell(const Table& table, int row, int column);
+    void formatTable(const Table& table);
+    static bool cellExists(const Table& table, int row, int column);
+    static QColor rowBackground(int row);
+    static void setAlignment(const QTextBlock& block, Qt::Alignment alignment);
+    void startParagraph(bool newPage);
+
+    std::unique_ptr<QTextDocument> m_document;
+    QTextCursor m_cursor;
+    QString m_fontName;
+    double m_fontSize = 12;
+    bool m_pageBreakPending = false;
+    std::vector<Table> m_tables;
+};

@@ -1,0 +1,310 @@
+#include "output/document.h"
+#include "output/stampaguida.h"
+
+#include "app/quotaramod.h"
+
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
+
+namespace {
+
+QList<QTextTable*> tablesOf(const QTextDocument& document)
+{
+    QList<QTextTable*> tables;
+    const QList<QTextFrame*> frames = document.rootFrame()->childFrames();
+    for (QTextFrame* frame : frames)
+        if (auto* table = qobject_cast<QTextTable*>(frame))
+            tables.append(table);
+    return tables;
+}
+
+/// Paragraphs outside tables, in order.
+QList<QTextBlock> bodyBlocks(const QTextDocument& document)
+{
+    QList<QTextBlock> blocks;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        QTextCursor cursor(block);
+        if (!cursor.currentTable())
+            blocks.append(block);
+    }
+    return blocks;
+}
+
+QString cellText(QTextTable* table, int row, int column)
+{
+    QTextCursor cursor = table->cellAt(row - 1, column - 1).firstCursorPosition();
+    cursor.setPosition(table->cellAt(row - 1, column - 1).lastCursorPosition().position(),
+                       QTextCursor::KeepAnchor);
+    return cursor.selectedText();
+}
+
+QTextCharFormat cellCharFormat(QTextTable* table, int row, int column)
+{
+    QTextCursor cursor = table->cellAt(row - 1, column - 1).firstCursorPosition();
+    cursor.movePosition(QTextCursor::NextCharacter);
+    return cursor.charFormat();
+}
+
+QTextBlockFormat cellBlockFormat(QTextTable* table, int row, int column)
+{
+    return table->cellAt(row - 1, column - 1).firstCursorPosition().blockFormat();
+}
+
+QTextCharFormat charFormatOf(const QTextBlock& block)
+{
+    return block.begin().fragment().charFormat();
+}
+
+} // namespace
+
+class TestDocument : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void typedTextSplitsAtBreaks_data();
+    void typedTextSplitsAtBreaks();
+    void fontsFollowWhatWasSetBeforeTyping();
+    void fontFamilyReachesTheOdfProperty();
+    void formFeedStartsANewPage();
+    void tablesAreNumberedAndHoldCellTexts();
+    void outOfRangeCellsAreIgnored_data();
+    void outOfRangeCellsAreIgnored();
+    void tableFontSizeAppliesBeforeAndAfterTexts();
+    void colorfulFormatColoursHeaderAndBands();
+    void justifyAllThenRightColumn();
+    void tablesHaveFixedColumnWidths();
+    void textAfterATableComesAfterIt();
+    void guideDocument();
+};
+
+void TestDocument::typedTextSplitsAtBreaks_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("paragraphs");
+    QTest::newRow("carriage return") << u"uno\rdue"_qs << QStringList{u"uno"_qs, u"due"_qs};
+    QTest::newRow("line feed") << u"uno\ndue"_qs << QStringList{u"uno"_qs, u"due"_qs};
+    QTest::newRow("trailing break") << u"uno\r"_qs << QStringList{u"uno"_qs, QString()};
+    QTest::newRow("three breaks") << u"a\r\r\rb"_qs
+                                  << QStringList{u"a"_qs, QString(), QString(), u"b"_qs};
+    QTest::newRow("no break") << u"testo"_qs << QStringList{u"testo"_qs};
+}
+
+void TestDocument::typedTextSplitsAtBreaks()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, paragraphs);
+    Document document;
+    document.typeText(typed);
+    QStringList got;
+    for (const QTextBlock& block : bodyBlocks(document.textDocument()))
+        got.append(block.text());
+    QCOMPARE(got, paragraphs);
+}
+
+void TestDocument::fontsFollowWhatWasSetBeforeTyping()
+{
+    Document document;
+    document.setFontName(u"Century Gothic"_qs);
+    document.setFontSize(20);
+    document.typeText(u"grande\r"_qs);
+    document.setFontSize(12);
+    document.typeText(u"piccolo"_qs);
+    const QList<QTextBlock> blocks = bodyBlocks(document.textDocument());
+    QCOMPARE(blocks.size(), 2);
+    QCOMPARE(charFormatOf(blocks[0]).fontPointSize(), 20.0);
+    QCOMPARE(charFormatOf(blocks[1]).fontPointSize(), 12.0);
+    QCOMPARE(charFormatOf(blocks[0]).fontFamilies().toStringList(),
+             QStringList{u"Century Gothic"_qs});
+}
+
+void TestDocument::fontFamilyReachesTheOdfProperty()
+{
+    Document document;
+    document.setFontName(u"Century Gothic"_qs);
+    document.typeText(u"testo"_qs);
+    const QTextCharFormat format = charFormatOf(document.textDocument().begin());
+    QCOMPARE(format.property(QTextFormat::OldFontFamily).toString(), u"Century Gothic"_qs);
+}
+
+void TestDocument::formFeedStartsANewPage()
+{
+    Document document;
+    document.typeText(u"pagina uno\fpagina due"_qs);
+    const QList<QTextBlock> blocks = bodyBlocks(document.textDocument());
+    QCOMPARE(blocks.size(), 2);
+    QCOMPARE(blocks[1].text(), u"pagina due"_qs);
+    QVERIFY(blocks[1].blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore);
+    QVERIFY(!(blocks[0].blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore));
+}
+
+void TestDocument::tablesAreNumberedAndHoldCellTexts()
+{
+    Document document;
+    document.typeText(u"titolo"_qs);
+    QCOMPARE(document.addTable(4, 2), 1);
+    QCOMPARE(document.addTable(6, 5), 2);
+    document.setCellText(1, 1, 1, u"dati"_qs);
+    document.setCellText(1, 4, 2, u"1.000.000"_qs);
+    document.setCellText(2, 6, 5, u"0,00"_qs);
+    document.setCellText(2, 6, 5, u"12,50"_qs);
+    const QList<QTextTable*> tables = tablesOf(document.textDocument());
+    QCOMPARE(tables.size(), 2);
+    QCOMPARE(tables[0]->rows(), 4);
+    QCOMPARE(tables[0]->columns(), 2);
+    QCOMPARE(tables[1]->rows(), 6);
+    QCOMPARE(tables[1]->columns(), 5);
+    QCOMPARE(cellText(tables[0], 1, 1), u"dati"_qs);
+    QCOMPARE(cellText(tables[0], 4, 2), u"1.000.000"_qs);
+    QCOMPARE(cellText(tables[1], 6, 5), u"12,50"_qs);
+    QCOMPARE(cellText(tables[1], 1, 1), QString());
+    QVERIFY(document.plainText().contains(u"titolo"_qs));
+}
+
+void TestDocument::outOfRangeCellsAreIgnored_data()
+{
+    QTest::addColumn<int>("table");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::newRow("table 0") << 0 << 1 << 1;
+    QTest::newRow("table 2") << 2 << 1 << 1;
+    QTest::newRow("row 0") << 1 << 0 << 1;
+    QTest::newRow("row 3") << 1 << 3 << 1;
+    QTest::newRow("column 3") << 1 << 1 << 3;
+}
+
+void TestDocument::outOfRangeCellsAreIgnored()
+{
+    QFETCH(int, table);
+    QFETCH(int, row);
+    QFETCH(int, column);
+    Document document;
+    document.addTable(2, 2);
+    document.setCellText(table, row, column, u"fuori"_qs);
+    document.setTableFontSize(table, 30);
+    document.alignColumnRight(table, column);
+    QVERIFY(!document.plainText().contains(u"fuori"_qs));
+}
+
+void TestDocument::tableFontSizeAppliesBeforeAndAfterTexts()
+{
+    Document document;
+    document.setFontName(u"Century Gothic"_qs);
+    document.setFontSize(12);
+    document.addTable(2, 2);
+    document.setCellText(1, 1, 1, u"prima"_qs);
+    document.setTableFontSize(1, 10);
+    document.setCellText(1, 2, 2, u"dopo"_qs);
+    QTextTable* table = tablesOf(document.textDocument()).first();
+    QCOMPARE(cellCharFormat(table, 1, 1).fontPointSize(), 10.0);
+    QCOMPARE(cellCharFormat(table, 2, 2).fontPointSize(), 10.0);
+    QCOMPARE(cellCharFormat(table, 2, 2).property(QTextFormat::OldFontFamily).toString(),
+             u"Century Gothic"_qs);
+}
+
+void TestDocument::colorfulFormatColoursHeaderAndBands()
+{
+    Document document;
+    document.addTable(4, 2);
+    for (int r = 1; r <= 4; ++r)
+        document.setCellText(1, r, 1, u"riga"_qs);
+    document.applyColorfulFormat(1);
+    document.setCellText(1, 1, 2, u"intestazione"_qs);
+    QTextTable* table = tablesOf(document.textDocument()).first();
+    const QColor header = cellBlockFormat(table, 1, 1).background().color();
+    QCOMPARE(cellBlockFormat(table, 1, 2).background().color(), header);
+    QVERIFY(cellCharFormat(table, 1, 2).fontWeight() >= QFont::Bold);
+    QVERIFY(cellCharFormat(table, 2, 1).fontWeight() < QFont::Bold);
+    const QColor band2 = cellBlockFormat(table, 2, 1).background().color();
+    const QColor band3 = cellBlockFormat(table, 3, 1).background().color();
+    QVERIFY(header != band2);
+    QVERIFY(band2 != band3);
+    QCOMPARE(cellBlockFormat(table, 4, 1).background().color(), band2);
+    // The header text stands out from its background.
+    QVERIFY(cellCharFormat(table, 1, 2).foreground().color() != header);
+}
+
+void TestDocument::justifyAllThenRightColumn()
+{
+    Document document;
+    document.typeText(u"testo\rancora"_qs);
+    document.addTable(3, 3);
+    document.setCellText(1, 2, 2, u"1/2"_qs);
+    document.justifyAll();
+    document.alignColumnRight(1, 2);
+    for (const QTextBlock& block : bodyBlocks(document.textDocument()))
+        QCOMPARE(block.blockFormat().alignment(), Qt::AlignJustify);
+    QTextTable* table = tablesOf(document.textDocument()).first();
+    for (int r = 1; r <= 3; ++r) {
+        QCOMPARE(cellBlockFormat(table, r, 1).alignment(), Qt::AlignJustify);
+        QCOMPARE(cellBlockFormat(table, r, 2).alignment(), Qt::AlignRight);
+        QCOMPARE(cellBlockFormat(table, r, 3).alignment(), Qt::AlignJustify);
+    }
+}
+
+void TestDocument::tablesHaveFixedColumnWidths()
+{
+    Document document;
+    document.addTable(2, 5);
+    QTextTable* table = tablesOf(document.textDocument()).first();
+    const QList<QTextLength> widths = table->format().columnWidthConstraints();
+    QCOMPARE(widths.size(), 5);
+    for (const QTextLength& width : widths) {
+        QCOMPARE(width.type(), QTextLength::FixedLength);
+        QVERIFY(width.rawValue() > 0);
+    }
+}
+
+void TestDocument::textAfterATableComesAfterIt()
+{
+    Document document;
+    document.typeText(u"prima"_qs);
+    document.insertParagraphAfter();
+    document.addTable(1, 1);
+    document.setCellText(1, 1, 1, u"cella"_qs);
+    document.insertParagraphAfter();
+    document.typeText(u"dopo"_qs);
+    const QString text = document.plainText();
+    QVERIFY(text.indexOf(u"prima"_qs) < text.indexOf(u"cella"_qs));
+    QVERIFY(text.indexOf(u"cella"_qs) < text.indexOf(u"dopo"_qs));
+    const QList<QTextBlock> blocks = bodyBlocks(document.textDocument());
+    QCOMPARE(blocks.first().text(), u"prima"_qs);
+    QCOMPARE(blocks.last().text(), u"dopo"_qs);
+}
+
+void TestDocument::guideDocument()
+{
+    Document document;
+    stampaguida(document, u"Finestra Successione"_qs, u"Primo capoverso.\rSecondo."_qs);
+    QStringList texts;
+    QList<double> sizes;
+    const QList<QTextBlock> blocks = bodyBlocks(document.textDocument());
+    for (const QTextBlock& block : blocks) {
+        texts.append(block.text());
+        sizes.append(block.charFormat().fontPointSize());
+        QCOMPARE(block.blockFormat().alignment(), Qt::AlignJustify);
+        QCOMPARE(block.charFormat().property(QTextFormat::OldFontFamily).toString(),
+                 u"Century Gothic"_qs);
+    }
+    const QStringList expected{Quotaramod::nomeprogramma(),
+                               Quotaramod::sottotitolo(),
+                               QString(),
+                               QString(),
+                               u"Guida: Finestra Successione"_qs,
+                               QString(),
+                               u"Primo capoverso."_qs,
+                               u"Secondo."_qs,
+                               QString()};
+    QCOMPARE(texts, expected);
+    QCOMPARE(charFormatOf(blocks[0]).fontPointSize(), 20.0);
+    QCOMPARE(charFormatOf(blocks[1]).fontPointSize(), 16.0);
+    QCOMPARE(charFormatOf(blocks[4]).fontPointSize(), 16.0);
+    QCOMPARE(charFormatOf(blocks[6]).fontPointSize(), 12.0);
+    QCOMPARE(charFormatOf(blocks[7]).fontPointSize(), 12.0);
+}
+
+QTEST_GUILESS_MAIN(TestDocument)
+#include "tst_document.moc"
