@@ -3,6 +3,10 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
 #if QUOTARA_HAVE_FLUIDSYNTH
 #include <fluidsynth.h>
 #endif
@@ -55,6 +59,59 @@ QStringList FluidSynthPlayer::soundFontCandidates()
             QStringLiteral("/usr/share/sounds/sf2/FluidR3_GM.sf2")};
 }
 
+QString FluidSynthPlayer::soundFont()
+{
+    for (const QString& candidate : soundFontCandidates()) {
+        if (QFileInfo::exists(candidate))
+            return candidate;
+    }
+    return {};
+}
+
+std::optional<FluidSynthPlayer::Rendering> FluidSynthPlayer::renderOffline(const QString& fileName,
+                                                                           int maxSeconds)
+{
+#if QUOTARA_HAVE_FLUIDSYNTH
+    const QString font = soundFont();
+    if (font.isEmpty() || !QFileInfo::exists(fileName))
+        return std::nullopt;
+    for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level)
+        fluid_set_log_function(level, quietLog, nullptr);
+    Engine engine;
+    engine.settings = new_fluid_settings();
+    fluid_settings_setstr(engine.settings, "player.timing-source", "sample");
+    fluid_settings_setint(engine.settings, "synth.lock-memory", 0);
+    engine.synth = new_fluid_synth(engine.settings);
+    if (!engine.synth ||
+        fluid_synth_sfload(engine.synth, font.toLocal8Bit().constData(), 1) == FLUID_FAILED)
+        return std::nullopt;
+    engine.player = new_fluid_player(engine.synth);
+    if (fluid_player_add(engine.player, fileName.toLocal8Bit().constData()) != FLUID_OK)
+        return std::nullopt;
+    fluid_player_play(engine.player);
+    double rate = 44100;
+    fluid_settings_getnum(engine.settings, "synth.sample-rate", &rate);
+    constexpr int block = 1024;
+    std::vector<float> left(block), right(block);
+    Rendering rendering;
+    long frames = 0;
+    const long maxFrames = static_cast<long>(rate * maxSeconds);
+    while (fluid_player_get_status(engine.player) == FLUID_PLAYER_PLAYING && frames < maxFrames) {
+        fluid_synth_write_float(engine.synth, block, left.data(), 0, 1, right.data(), 0, 1);
+        for (int i = 0; i < block; ++i)
+            rendering.peak =
+                std::max({rendering.peak, double(std::abs(left[i])), double(std::abs(right[i]))});
+        frames += block;
+    }
+    rendering.seconds = frames / rate;
+    return rendering;
+#else
+    Q_UNUSED(fileName);
+    Q_UNUSED(maxSeconds);
+    return std::nullopt;
+#endif
+}
+
 void FluidSynthPlayer::open(const QString& fileName)
 {
     close();
@@ -62,14 +119,8 @@ void FluidSynthPlayer::open(const QString& fileName)
 #if QUOTARA_HAVE_FLUIDSYNTH
     if (!QFileInfo::exists(fileName))
         return;
-    QString soundFont;
-    for (const QString& candidate : soundFontCandidates()) {
-        if (QFileInfo::exists(candidate)) {
-            soundFont = candidate;
-            break;
-        }
-    }
-    if (soundFont.isEmpty())
+    const QString font = soundFont();
+    if (font.isEmpty())
         return;
     for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level)
         fluid_set_log_function(level, quietLog, nullptr);
@@ -80,7 +131,7 @@ void FluidSynthPlayer::open(const QString& fileName)
     engine->synth = new_fluid_synth(engine->settings);
     if (!engine->synth)
         return;
-    if (fluid_synth_sfload(engine->synth, soundFont.toLocal8Bit().constData(), 1) == FLUID_FAILED)
+    if (fluid_synth_sfload(engine->synth, font.toLocal8Bit().constData(), 1) == FLUID_FAILED)
         return;
     engine->driver = new_fluid_audio_driver(engine->settings, engine->synth);
     if (!engine->driver)

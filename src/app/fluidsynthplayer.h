@@ -3,6 +3,7 @@
 #include "musicplayer.h"
 
 #include <memory>
+#include <optional>
 
 /// Plays a MIDI file through FluidSynth with Debian's General MIDI SoundFont.
 /// Without the library, the SoundFont, the file or an audio device it stays
@@ -20,8 +21,19 @@ public:
     void pause() override;
     void close() override;
 
-    /// The SoundFonts looked for, in order.
+    /// The SoundFonts looked for, in order; the first one present, or "".
     static QStringList soundFontCandidates();
+    static QString soundFont();
+
+    /// Renders `fileName` offline, without an audio device, and returns the
+    /// peak sample level (0 to 1) and the length in seconds; no value when
+    /// the file, the library or the SoundFont is missing.
+    struct Rendering
+    {
+        double peak = 0;
+        double seconds = 0;
+    };
+    static std::optional<Rendering> renderOffline(const QString& fileName, int maxSeconds);
 
 private:
     struct Engine;
