@@ -1,0 +1,284 @@
+#include "testamentowindow.h"
+
+#include "app/forms.h"
+#include "app/prompts.h"
+#include "app/quotaramod.h"
+#include "app/twips.h"
+#include "output/document.h"
+#include "output/documentpresenter.h"
+#include "willprintout.h"
+#include "willtexts.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kDesignWidth = 9600;
+constexpr int kDesignHeight = 6825;
+constexpr int kAspectTop = 1770;
+constexpr int kAspectStep = 480;
+
+const QColor kPassoBackground(255, 255, 0);
+const QColor kHeadingColour(0, 0, 128);
+
+QFont windowFont(double points, bool bold)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"),
+                      QStringLiteral("Sans Serif")});
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel* makeLabel(QWidget* area, const QString& name, const QString& caption, const QRect& twips,
+                  bool heading)
+{
+    auto* label = new QLabel(caption, area);
+    label->setObjectName(name);
+    label->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
+    label->setFont(windowFont(8.25, heading));
+    label->setWordWrap(!heading);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (heading) {
+        QPalette colours = label->palette();
+        colours.setColor(QPalette::WindowText, kHeadingColour);
+        label->setPalette(colours);
+    }
+    return label;
+}
+
+QPlainTextEdit* makeText(QWidget* area, const QString& name, const QString& text,
+                         const QRect& twips)
+{
+    auto* box = new QPlainTextEdit(area);
+    box->setObjectName(name);
+    box->setReadOnly(true);
+    box->setPlainText(text);
+    box->setFont(windowFont(8.25, false));
+    box->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
+    return box;
+}
+
+void placeButton(QPushButton* button, const QRect& twips)
+{
+    button->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
+}
+
+// Case files are offered under this name pattern; any file may be chosen.
+QString eliminaFilter()
+{
+    return QStringLiteral("Tutti i file (*.*);;File Quotara-dati- (Quotara-dati-*)");
+}
+
+} // namespace
+
+FrameDescription TestamentoWindow::frameDescription()
+{
+    FrameDescription d;
+    d.number = 7;
+    d.id = WindowId::testamento;
+    d.guideName = QStringLiteral("Testamento");
+    d.guideWindow = WindowId::guidatestamento;
+    d.inlineHelp = WillTexts::inlineHelp();
+    d.hasMenu = true;
+    d.helpMenuName = QStringLiteral("help");
+    d.suggestionsItemName = QStringLiteral("sugger");
+    d.exitItemName = QStringLiteral("esci");
+    d.aiutoTooltip = QStringLiteral("cliccare per avere gli aiuti in linea");
+    d.guidainlineaTooltip = QStringLiteral("cliccare per visualizzare il Sommario della guida");
+    d.cmdsuccTooltip = QStringLiteral("cliccare per visualizzare la finestra Successione");
+    return d;
+}
+
+TestamentoWindow::TestamentoWindow(Forms& forms, QWidget* parent)
+    : QMainWindow(parent), m_forms(forms), m_frame(*this, forms, frameDescription())
+{
+    setWindowTitle(WillTexts::windowTitle());
+    buildMenu();
+    m_frame.button(2)->setEnabled(false);
+    m_frame.setFileButtonHandler([this](int index) { onFileButton(index); });
+
+    QWidget* area = m_frame.area();
+    buildDefinition(area);
+    buildAspects(area);
+    buildAdviceAndExample(area);
+    buildLinks(area);
+    buildFoot(area);
+    m_passo->setText(WillTexts::passoIniziale());
+
+    const QSize size(Twips::toPixels(kDesignWidth), Twips::toPixels(kDesignHeight));
+    resize(size);
+    m_resize.setSourceForm(this, area);
+    layout()->activate();
+    m_resize.SizeFormToScreen(75);
+    resize(size);
+}
+
+void TestamentoWindow::buildMenu()
+{
+    QMenu* file = m_frame.fileMenu();
+    const auto addItem = [file](const QString& caption, const QString& name) {
+        QAction* item = file->addAction(caption);
+        item->setObjectName(name);
+        return item;
+    };
+    connect(addItem(QStringLiteral("&Apri..."), QStringLiteral("apri")), &QAction::triggered, this,
+            &TestamentoWindow::apri_Click);
+    addItem(QStringLiteral("&Salva"), QStringLiteral("salva"))->setEnabled(false);
+    addItem(QStringLiteral("Salva con &nome..."), QStringLiteral("salvano"))->setEnabled(false);
+    connect(addItem(QStringLiteral("&Elimina..."), QStringLiteral("eliminare")),
+            &QAction::triggered, this, &TestamentoWindow::eliminare_click);
+    connect(addItem(QStringLiteral("S&tampa"), QStringLiteral("stampa")), &QAction::triggered, this,
+            &TestamentoWindow::stampa_Click);
+    m_frame.finishFileMenu();
+}
+
+void TestamentoWindow::buildDefinition(QWidget* area)
+{
+    m_lb1 = makeLabel(area, QStringLiteral("lb1"), WillTexts::definitionHeading(),
+                      QRect(120, 660, 3500, 255), true);
+    m_nome = makeLabel(area, QStringLiteral("nome"), WillTexts::definition(),
+                       QRect(120, 915, 9360, 480), false);
+}
+
+void TestamentoWindow::buildAspects(QWidget* area)
+{
+    makeLabel(area, QStringLiteral("Label7"), WillTexts::aspectsTitle(),
+              QRect(120, 1470, 4500, 255), true);
+    const auto& aspects = WillTexts::aspects();
+    for (std::size_t i = 0; i < aspects.size(); ++i) {
+        const WillTexts::Aspect& aspect = aspects[i];
+        const int top = kAspectTop + static_cast<int>(i) * kAspectStep;
+        makeLabel(area, aspect.headingName, aspect.heading, QRect(120, top, 1560, 255), false);
+        m_aspectTexts[i] =
+            makeText(area, aspect.textName, aspect.text, QRect(1740, top, 2760, 435));
+        const int index = static_cast<int>(i) + 1;
+        auto* spiega = new QPushButton(QStringLiteral("?"), area);
+        spiega->setObjectName(QStringLiteral("spiega_%1").arg(index));
+        placeButton(spiega, QRect(4560, top + 60, 315, 315));
+        connect(spiega, &QPushButton::clicked, this, [this, index] { spiega_Click(index); });
+    }
+}
+
+void TestamentoWindow::buildAdviceAndExample(QWidget* area)
+{
+    makeLabel(area, QStringLiteral("Label1"), WillTexts::adviceHeading(),
+              QRect(5040, 1470, 4440, 255), true);
+    makeText(area, QStringLiteral("Text2"), WillTexts::advice(), QRect(5040, 1770, 4440, 2355));
+    makeLabel(area, QStringLiteral("Label5"), WillTexts::exampleHeading(),
+              QRect(120, 4230, 9360, 255), true);
+    makeText(area, QStringLiteral("esempio"), WillTexts::example(), QRect(120, 4500, 9360, 810));
+}
+
+void TestamentoWindow::buildLinks(QWidget* area)
+{
+    const auto& links = WillTexts::links();
+    for (std::size_t i = 0; i < links.size(); ++i) {
+        const int index = static_cast<int>(i) + 1;
+        auto* stima = new QPushButton(links[i].caption, area);
+        stima->setObjectName(QStringLiteral("stima_%1").arg(index));
+        stima->setToolTip(links[i].url.toString());
+        placeButton(stima, QRect(120 + static_cast<int>(i) * 3180, 5370, 3000, 330));
+        connect(stima, &QPushButton::clicked, this, [this, index] { stima_Click(index); });
+    }
+}
+
+void TestamentoWindow::buildFoot(QWidget* area)
+{
+    m_passo =
+        makeLabel(area, QStringLiteral("passo"), QString(), QRect(120, 5760, 9360, 255), false);
+    m_passo->setAutoFillBackground(true);
+    QPalette colours = m_passo->palette();
+    colours.setColor(QPalette::Window, kPassoBackground);
+    m_passo->setPalette(colours);
+
+    placeButton(m_frame.makeFootButton(QStringLiteral("aiuto")), QRect(120, 6060, 1335, 345));
+    placeButton(m_frame.makeFootButton(QStringLiteral("guidainlinea")),
+                QRect(1560, 6060, 1335, 345));
+    placeButton(m_frame.makeFootButton(QStringLiteral("cmdsucc")), QRect(3000, 6060, 1335, 345));
+    placeButton(m_frame.makeFootButton(QStringLiteral("esco")), QRect(8145, 6060, 1335, 345));
+}
+
+void TestamentoWindow::onFileButton(int index)
+{
+    switch (index) {
+    case 1:
+        apri_Click();
+        return;
+    case 3:
+        eliminare_click();
+        return;
+    case 4:
+        stampa_Click();
+        return;
+    default:
+        return;
+    }
+}
+
+void TestamentoWindow::spiega_Click(int index)
+{
+    m_forms.prompts().inform(this, Quotaramod::titoloaiuto(), WillTexts::explanation(index));
+}
+
+void TestamentoWindow::stampa_Click()
+{
+    m_passo->setText(QStringLiteral("sto caricando WORD"));
+    WillPrintContent content;
+    content.definitionHeading = m_lb1->text();
+    content.definition = m_nome->text();
+    for (std::size_t i = 0; i < m_aspectTexts.size(); ++i)
+        content.aspectTexts[i] = m_aspectTexts[i]->toPlainText();
+    Document document;
+    stampatestamento(document, content);
+    m_forms.presenter().present(document.textDocument(), QStringLiteral("testamento"));
+}
+
+void TestamentoWindow::apri_Click()
+{
+    QWidget* succession = m_forms.form(WindowId::successione);
+    if (!succession)
+        return;
+    // The succession window's own Apri: it loads the case into its fields.
+    if (auto* apri = succession->findChild<QAction*>(QStringLiteral("apri")))
+        apri->trigger();
+    m_forms.show(WindowId::successione);
+}
+
+void TestamentoWindow::eliminare_click()
+{
+    FileDialogRequest request;
+    request.title = Quotaramod::titoloelimina();
+    request.filter = eliminaFilter();
+    const QString path = m_forms.prompts().chooseOpenFile(this, request);
+    m_dialogFileName = path;
+    if (path.isEmpty())
+        return;
+    QFile::remove(path);
+}
+
+void TestamentoWindow::stima_Click(int index)
+{
+    const auto& links = WillTexts::links();
+    if (index < 1 || index > static_cast<int>(links.size()))
+        return;
+    Link(links[static_cast<std::size_t>(index - 1)].url);
+}
+
+bool TestamentoWindow::Link(const QUrl& address)
+{
+    return m_forms.prompts().openUrl(address);
+}
+
+void registerWillWindows(Forms& forms)
+{
+    forms.registerFactory(WindowId::testamento,
+                          [](Forms& f) { return std::make_unique<TestamentoWindow>(f); });
+}
