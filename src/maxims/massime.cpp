@@ -1,0 +1,262 @@
+#include "massime.h"
+
+#include "app/forms.h"
+#include "app/numbers.h"
+#include "app/prompts.h"
+#include "app/quotaramod.h"
+#include "app/twips.h"
+#include "maximprintout.h"
+#include "output/document.h"
+#include "output/documentpresenter.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLayout>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace {
+
+const QString kYellowBox = QStringLiteral("background-color: #ffff00; color: #000080;");
+
+QFont sansSerif(double points)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"),
+                      QStringLiteral("Sans Serif")});
+    font.setPointSizeF(points);
+    return font;
+}
+
+QLabel* yellowBox(QWidget* area, const QString& name, double points, const QString& tooltip)
+{
+    auto* label = new QLabel(area);
+    label->setObjectName(name);
+    label->setStyleSheet(kYellowBox);
+    label->setFont(sansSerif(points));
+    label->setToolTip(tooltip);
+    return label;
+}
+
+QString endMarker()
+{
+    return QStringLiteral(
+        "     ----- non esistono altre massime da visualizzare sull'argomento -----");
+}
+
+} // namespace
+
+FrameDescription Massime::frameDescription()
+{
+    FrameDescription description;
+    description.number = 8;
+    description.id = WindowId::massime;
+    description.guideWindow = WindowId::guidamassime;
+    description.inlineHelp = {
+        QStringLiteral("- Scegliere uno degli argomenti elencati sulla sinistra della finestra;"),
+        QStringLiteral(
+            "- visualizzare le sentenze disponibili usando la barra di scorrimento orizzontale;"),
+        QStringLiteral("- stampare la singola sentenza cliccando sul tasto Stampa;"),
+        QStringLiteral("- stampare tutte le sentenze dell'argomento scelto cliccando su "
+                       "File...Stampa nella barra dei menu;"),
+        QStringLiteral("- visualizzare il numero di sentenze disponibili nella casella gialla."),
+    };
+    description.hasMenu = true;
+    description.fin2Caption = QStringLiteral("Finestra Norme (Disposizioni genarali)");
+    return description;
+}
+
+Massime::Massime(Forms& forms, QWidget* parent)
+    : QMainWindow(parent), m_forms(forms), m_frame(*this, forms, frameDescription()),
+      m_tabellamassime(MaximTable::load())
+{
+    setWindowTitle(QStringLiteral("Clienti: massime"));
+    setStyleSheet(QStringLiteral("Massime, QWidget#area { background-color: #c0c0c0; }"));
+    buildMenu();
+    buildControls();
+    m_frame.setFileButtonHandler([this](int) { stampa_Click(); });
+    Form_Load();
+}
+
+void Massime::buildMenu()
+{
+    QMenu* file = m_frame.fileMenu();
+    const auto disabledItem = [file](const QString& caption, const QString& name) {
+        QAction* item = file->addAction(caption);
+        item->setObjectName(name);
+        item->setEnabled(false);
+    };
+    disabledItem(QStringLiteral("Apri..."), QStringLiteral("apri"));
+    disabledItem(QStringLiteral("Salva"), QStringLiteral("salva"));
+    disabledItem(QStringLiteral("Salva con nome ..."), QStringLiteral("salvanome"));
+    disabledItem(QStringLiteral("&Elimina..."), QStringLiteral("eliminare"));
+    QMenu* stam = file->addMenu(QStringLiteral("S&tampa"));
+    stam->setObjectName(QStringLiteral("stam"));
+    stam->menuAction()->setObjectName(QStringLiteral("stam"));
+    QAction* stampa =
+        stam->addAction(QStringLiteral("&Sentenza visualizzata"), this, &Massime::stampa_Click);
+    stampa->setObjectName(QStringLiteral("stampa"));
+    QAction* stampatutte = stam->addAction(QStringLiteral("&Tutte le sentenze dell'argomento"),
+                                           this, &Massime::stampatutte_Click);
+    stampatutte->setObjectName(QStringLiteral("stampatutte"));
+    m_frame.finishFileMenu();
+}
+
+void Massime::buildControls()
+{
+    QWidget* area = m_frame.area();
+
+    m_label1 = yellowBox(area, QStringLiteral("Label1"), 12,
+                         QStringLiteral("totale delle sentenze disponibili nella corrente "
+                                        "versione del programma"));
+    m_label1->setGeometry(Twips::rect(120, 600, 2535, 375));
+
+    m_list1 = new QListWidget(area);
+    m_list1->setObjectName(QStringLiteral("List1"));
+    m_list1->setStyleSheet(QStringLiteral("background-color: white;"));
+    m_list1->setGeometry(Twips::rect(120, 1080, 2535, 4350));
+
+    m_label2 = yellowBox(area, QStringLiteral("Label2"), 13.5,
+                         QStringLiteral("argomento relativo alle massime visualizzate"));
+    m_label2->setGeometry(Twips::rect(2760, 600, 6615, 495));
+
+    m_hscroll1 = new QScrollBar(Qt::Horizontal, area);
+    m_hscroll1->setObjectName(QStringLiteral("HScroll1"));
+    m_hscroll1->setGeometry(Twips::rect(2760, 1200, 5415, 375));
+    m_hscroll1->setRange(1, 100);
+    m_hscroll1->setSingleStep(1);
+    m_hscroll1->setPageStep(5);
+    m_hscroll1->setValue(1);
+    // The maxim changes when a dragged thumb is released, not while it moves.
+    m_hscroll1->setTracking(false);
+
+    m_conta = yellowBox(area, QStringLiteral("conta"), 13.5,
+                        QStringLiteral("numero della massima dell'argomento scelto"));
+    m_conta->setGeometry(Twips::rect(8280, 1200, 1095, 375));
+    m_conta->setText(QStringLiteral(" "));
+
+    m_sent = new QPlainTextEdit(area);
+    m_sent->setObjectName(QStringLiteral("sent"));
+    m_sent->setGeometry(Twips::rect(2760, 1680, 6615, 3720));
+    m_sent->setReadOnly(true);
+    m_sent->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_sent->setStyleSheet(QStringLiteral("background-color: white; color: #000080;"));
+    m_sent->setFont(sansSerif(9.75));
+
+    m_frame.makeFootButton(QStringLiteral("aiuto"))->setGeometry(Twips::rect(120, 5760, 1095, 375));
+    m_frame.makeFootButton(QStringLiteral("guidainlinea"))
+        ->setGeometry(Twips::rect(1200, 5760, 1095, 375));
+
+    m_passo = yellowBox(area, QStringLiteral("passo"), 8.25,
+                        QStringLiteral("indicazioni sulla procedura e sul numero di massime "
+                                       "disponibili"));
+    m_passo->setGeometry(Twips::rect(2400, 5640, 4695, 450));
+    m_passo->setWordWrap(true);
+
+    m_stampiamo = new QPushButton(QStringLiteral("&Stampa"), area);
+    m_stampiamo->setObjectName(QStringLiteral("stampiamo"));
+    m_stampiamo->setToolTip(QStringLiteral("cliccare per stampare la sentenza visualizzata"));
+    m_stampiamo->setGeometry(Twips::rect(7200, 5760, 1095, 375));
+
+    m_frame.makeFootButton(QStringLiteral("esco"))->setGeometry(Twips::rect(8280, 5760, 1095, 375));
+
+    connect(m_list1, &QListWidget::currentRowChanged, this, &Massime::List1_Click);
+    connect(m_hscroll1, &QScrollBar::valueChanged, this, &Massime::HScroll1_Change);
+    connect(m_stampiamo, &QPushButton::clicked, this, &Massime::stampiamo_Click);
+}
+
+void Massime::Form_Load()
+{
+    resize(Twips::toPixels(9600), Twips::toPixels(6825));
+    m_resize.setSourceForm(this, m_frame.area());
+    layout()->activate();
+    m_resize.SizeFormToScreen(75);
+    resize(Twips::toPixels(9600), Twips::toPixels(6825));
+
+    for (int topic = 1; topic <= MaximTable::topicCount; ++topic)
+        m_list1->addItem(MaximTable::listItem(topic, m_tabellamassime.argomento(topic)));
+    m_label1->setText(Numbers::blankLed(m_tabellamassime.totale()) +
+                      QStringLiteral(" massime totali"));
+    m_passo->setText(QStringLiteral(
+        "scegliere l'argomento di cui si vuole visualizzare le massime disponibili"));
+}
+
+void Massime::List1_Click(int row)
+{
+    if (row < 0)
+        return;
+    m_hscroll1->setValue(1);
+    m_argomento = row + 1;
+    m_numero = 1;
+    showNumber(1);
+    m_sent->setPlainText(m_tabellamassime.massima(m_argomento, 1));
+    const QString name = m_tabellamassime.argomento(m_argomento);
+    m_list1->setToolTip(QStringLiteral("argomento scelto: ") + name);
+    m_label2->setText(name);
+    contamassime();
+}
+
+void Massime::contamassime()
+{
+    m_totale = m_tabellamassime.contamassime(m_argomento);
+    m_passo->setText(QStringLiteral("visualizzazione delle ") + Numbers::blankLed(m_totale) +
+                     QStringLiteral(" massime relative all'argomento scelto"));
+}
+
+void Massime::HScroll1_Change(int value)
+{
+    m_numero = value;
+    if (m_numero > m_totale) {
+        m_sent->setPlainText(endMarker());
+        showNumber(m_totale + 1);
+        m_hscroll1->setValue(m_totale + 1);
+        return;
+    }
+    showNumber(m_numero);
+    m_sent->setPlainText(m_tabellamassime.massima(m_argomento, m_numero));
+}
+
+void Massime::showNumber(int number)
+{
+    m_shown = number;
+    m_conta->setText(QString::number(number));
+}
+
+void Massime::stampa_Click()
+{
+    if (m_totale == 0) {
+        m_forms.prompts().warn(
+            this, Quotaramod::titolocontrollo(),
+            QStringLiteral("Non vi è nulla da stampare: scegliere un argomento da visualizzare."));
+        return;
+    }
+    m_passo->setText(QStringLiteral("sto caricando WORD"));
+    Document document;
+    MaximPrintout printout(document, m_label2->text());
+    for (;;) {
+        printout.addMaxim(m_hscroll1->value(), m_tabellamassime.massima(m_argomento, m_shown));
+        if (m_stampatutto != 1)
+            break;
+        m_hscroll1->setValue(m_hscroll1->value() + 1);
+        if (m_hscroll1->value() > m_totale)
+            break;
+    }
+    printout.finish();
+    m_forms.presenter().present(document.textDocument(), windowName(WindowId::massime));
+    m_passo->setText(QStringLiteral("ho visualizzato il testo su WORD"));
+}
+
+void Massime::stampatutte_Click()
+{
+    m_stampatutto = 1;
+    stampa_Click();
+    m_stampatutto = 0;
+}
+
+void Massime::stampiamo_Click()
+{
+    stampa_Click();
+}
