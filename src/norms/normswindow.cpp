@@ -1,0 +1,298 @@
+#include "normswindow.h"
+
+#include "app/forms.h"
+#include "app/quotaramod.h"
+#include "app/twips.h"
+#include "findbar.h"
+#include "output/document.h"
+#include "output/documentpresenter.h"
+#include "stampanorme.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
+
+namespace {
+
+QFont sansSerif(double points, bool bold)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"),
+                      QStringLiteral("Sans Serif")});
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+struct PaneGeometry
+{
+    int top;
+    int height;
+};
+
+/// Where the panes stand inside Frame3, by how many there are.
+QVector<PaneGeometry> paneGeometries(std::size_t count)
+{
+    switch (count) {
+    case 1:
+        return {{240, 4455}};
+    case 2:
+        return {{240, 2175}, {2520, 2175}};
+    default:
+        return {{240, 1410}, {1680, 1410}, {3120, 1410}};
+    }
+}
+
+void scrollToTop(QPlainTextEdit* pane)
+{
+    pane->moveCursor(QTextCursor::Start);
+    pane->verticalScrollBar()->setValue(0);
+}
+
+} // namespace
+
+FrameDescription NormsWindow::frameDescription(const Norms::TitleDescription& title)
+{
+    FrameDescription description;
+    description.number = title.frameNumber;
+    description.id = title.id;
+    description.guideName = title.guideName;
+    description.guideWindow = WindowId::guidanorme;
+    description.inlineHelp = {
+        QStringLiteral("- La finestra è di sola lettura;"),
+        QStringLiteral(
+            "- clicca su un tasto in alto per visualizzare le altre norme del Codice Civile.")};
+    description.hasMenu = false;
+    description.aiutoTooltip = QStringLiteral("clicca per avere gli aiuti in linea");
+    description.guidainlineaTooltip =
+        QStringLiteral("clicca per visualizzare il Sommario della guida");
+    description.cmdsuccTooltip = QStringLiteral("clicca per visualizzare la finestra Menu");
+    return description;
+}
+
+NormsWindow::NormsWindow(Forms& forms, const Norms::TitleDescription& title, QWidget* parent)
+    : QMainWindow(parent), m_forms(forms), m_title(title),
+      m_frame(*this, forms, frameDescription(title))
+{
+    setWindowTitle(m_title.caption);
+    buildControls();
+    Form_Load();
+}
+
+void NormsWindow::buildControls()
+{
+    QWidget* area = m_frame.area();
+
+    auto* frame3 = new QGroupBox(m_title.frameHeading, area);
+    frame3->setObjectName(QStringLiteral("Frame3"));
+    frame3->setGeometry(Twips::rect(120, 600, 9255, 4815));
+    frame3->setFont(sansSerif(8.25, true));
+    // A style sheet colours the heading alone; a palette would pass the colour to the panes.
+    frame3->setStyleSheet(QStringLiteral("QGroupBox#Frame3 { color: rgb(0, 0, 192); }"));
+
+    const QStringList texts = Norms::paneTexts(m_title);
+    const QVector<PaneGeometry> geometries = paneGeometries(m_title.panes.size());
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        auto* pane = new QPlainTextEdit(frame3);
+        pane->setObjectName(QStringLiteral("Text%1").arg(i + 1));
+        pane->setGeometry(Twips::rect(120, geometries.at(i).top, 9015, geometries.at(i).height));
+        pane->setFont(sansSerif(8.25, false));
+        pane->setReadOnly(true);
+        pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        pane->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        pane->setPlainText(texts.at(i));
+        m_panes.append(pane);
+        m_foldedPanes.append(Norms::FoldedText(texts.at(i)));
+    }
+
+    m_frame.makeFootButton(QStringLiteral("aiuto"))->setGeometry(Twips::rect(120, 5760, 1095, 375));
+    m_frame.makeFootButton(QStringLiteral("guidainlinea"))
+        ->setGeometry(Twips::rect(1200, 5760, 1111, 375));
+
+    m_passo = new QLabel(area);
+    m_passo->setObjectName(QStringLiteral("passo"));
+    m_passo->setGeometry(Twips::rect(2400, 5640, 4695, 450));
+    m_passo->setStyleSheet(QStringLiteral("background-color: #ffff00;"));
+    m_passo->setWordWrap(true);
+    m_passo->setToolTip(
+        QStringLiteral("indicazioni sulla corretta procedura di gestione dei dati"));
+
+    m_frame.makeFootButton(QStringLiteral("cmdsucc"))
+        ->setGeometry(Twips::rect(7200, 5760, 1095, 375));
+    m_frame.makeFootButton(QStringLiteral("esco"))->setGeometry(Twips::rect(8280, 5760, 1095, 375));
+
+    for (int index = 1; index <= 3; ++index)
+        m_frame.button(index)->setEnabled(false);
+    m_frame.setFileButtonHandler([this](int index) { toolbarFileButton(index); });
+
+    m_findBar = new FindBar(this);
+    addToolBar(Qt::BottomToolBarArea, m_findBar);
+    m_findBar->hide();
+    connect(m_findBar, &FindBar::findTextChanged, this, &NormsWindow::find);
+    connect(m_findBar, &FindBar::findNext, this, &NormsWindow::findNext);
+    connect(m_findBar, &FindBar::findPrevious, this, &NormsWindow::findPrevious);
+    connect(m_findBar, &FindBar::goToArticle, this, &NormsWindow::vaiAllArticolo);
+
+    auto* openFind = new QAction(this);
+    openFind->setObjectName(QStringLiteral("apritrova"));
+    openFind->setShortcut(QKeySequence::Find);
+    connect(openFind, &QAction::triggered, this, &NormsWindow::openFindBar);
+    auto* openArticle = new QAction(this);
+    openArticle->setObjectName(QStringLiteral("apriarticolo"));
+    openArticle->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    connect(openArticle, &QAction::triggered, m_findBar, &FindBar::openArticle);
+    addActions({openFind, openArticle});
+}
+
+void NormsWindow::Form_Load()
+{
+    resize(Twips::toPixels(9600), Twips::toPixels(6825));
+    m_resize.setSourceForm(this, m_frame.area());
+    layout()->activate();
+    m_resize.SizeFormToScreen(75);
+    resize(Twips::toPixels(9600), Twips::toPixels(6825));
+    m_frame.area()
+        ->findChild<QPushButton*>(QStringLiteral("esco"))
+        ->setToolTip(QStringLiteral("cliccare per uscire da ") + Quotaramod::nomeprogramma());
+    m_passo->setText(
+        QStringLiteral("consulta gli articoli o passa alle altre disposizioni del Codice Civile "
+                       "usando i tasti della barra degli strumenti, in alto nella finestra"));
+    for (QPlainTextEdit* pane : std::as_const(m_panes))
+        scrollToTop(pane);
+}
+
+void NormsWindow::toolbarFileButton(int index)
+{
+    // Open, save and delete have nothing to act on in a read-only window.
+    if (index >= 1 && index <= 3)
+        return;
+    stampanorme();
+}
+
+void NormsWindow::stampanorme()
+{
+    m_passo->setText(QStringLiteral("sto caricando WORD"));
+    Document document;
+    Norms::stampanorme(document, m_title);
+    m_forms.presenter().present(document.textDocument(), QStringLiteral("norme"));
+    m_passo->setText(QStringLiteral("ho visualizzato il testo su Word"));
+}
+
+void NormsWindow::openFindBar()
+{
+    m_findBar->openFind();
+    if (!m_findBar->findField()->text().isEmpty())
+        find(m_findBar->findField()->text());
+}
+
+int NormsWindow::find(const QString& text)
+{
+    m_matches.clear();
+    m_current = -1;
+    for (int pane = 0; pane < m_foldedPanes.size(); ++pane) {
+        const QVector<Norms::TextSpan> spans = m_foldedPanes.at(pane).findAll(text);
+        for (const Norms::TextSpan& span : spans)
+            m_matches.append({pane, span});
+    }
+    if (m_matches.isEmpty()) {
+        highlight();
+        updateStatus();
+        return 0;
+    }
+    showMatch(0);
+    return static_cast<int>(m_matches.size());
+}
+
+void NormsWindow::findNext()
+{
+    if (m_matches.isEmpty())
+        return;
+    showMatch((m_current + 1) % static_cast<int>(m_matches.size()));
+}
+
+void NormsWindow::findPrevious()
+{
+    if (m_matches.isEmpty())
+        return;
+    const int count = static_cast<int>(m_matches.size());
+    showMatch((m_current - 1 + count) % count);
+}
+
+void NormsWindow::showMatch(int index)
+{
+    m_current = index;
+    const Match& match = m_matches.at(index);
+    QPlainTextEdit* pane = m_panes.at(match.pane);
+    QTextCursor cursor(pane->document());
+    cursor.setPosition(static_cast<int>(match.span.start));
+    cursor.setPosition(static_cast<int>(match.span.start + match.span.length),
+                       QTextCursor::KeepAnchor);
+    pane->setTextCursor(cursor);
+    pane->centerCursor();
+    highlight();
+    updateStatus();
+}
+
+void NormsWindow::highlight()
+{
+    QVector<QList<QTextEdit::ExtraSelection>> selections(m_panes.size());
+    for (int i = 0; i < m_matches.size(); ++i) {
+        const Match& match = m_matches.at(i);
+        QTextEdit::ExtraSelection selection;
+        selection.cursor = QTextCursor(m_panes.at(match.pane)->document());
+        selection.cursor.setPosition(static_cast<int>(match.span.start));
+        selection.cursor.setPosition(static_cast<int>(match.span.start + match.span.length),
+                                     QTextCursor::KeepAnchor);
+        selection.format.setBackground(i == m_current ? QColor(255, 150, 0) : QColor(255, 255, 0));
+        selections[match.pane].append(selection);
+    }
+    for (int pane = 0; pane < m_panes.size(); ++pane)
+        m_panes.at(pane)->setExtraSelections(selections.at(pane));
+}
+
+void NormsWindow::updateStatus()
+{
+    if (m_findBar->findField()->text().isEmpty())
+        m_findBar->setStatus(QString());
+    else if (m_matches.isEmpty())
+        m_findBar->setStatus(QStringLiteral("nessun risultato"));
+    else
+        m_findBar->setStatus(QStringLiteral("%1 di %2").arg(m_current + 1).arg(m_matches.size()));
+}
+
+bool NormsWindow::vaiAllArticolo(const QString& number)
+{
+    const Norms::Article* article = Norms::ArticleIndex::codice().find(number);
+    if (!article) {
+        m_findBar->setStatus(QStringLiteral("articolo non trovato"));
+        return false;
+    }
+    if (article->title == m_title.id) {
+        m_findBar->setStatus(QStringLiteral("Art. ") + article->label);
+        showArticle(*article);
+        return true;
+    }
+    m_forms.unload(m_title.id);
+    auto* target = qobject_cast<NormsWindow*>(m_forms.show(article->title));
+    if (target)
+        target->showArticle(*article);
+    return target != nullptr;
+}
+
+void NormsWindow::showArticle(const Norms::Article& article)
+{
+    QPlainTextEdit* pane = m_panes.value(article.pane);
+    if (!pane)
+        return;
+    // Scrolling to the end first makes the entry's line come to the top, not the bottom.
+    pane->moveCursor(QTextCursor::End);
+    pane->ensureCursorVisible();
+    pane->setTextCursor(QTextCursor(pane->document()->findBlockByNumber(article.line)));
+    pane->ensureCursorVisible();
+}
