@@ -1,0 +1,124 @@
+#include "frmtip.h"
+
+#include "datafiles.h"
+#include "twips.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSvgWidget>
+
+namespace {
+
+const QColor kPanel(255, 255, 225);
+
+QFont sansSerif(double points, bool bold)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"),
+                      QStringLiteral("Sans Serif")});
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+FrmTip::FrmTip(Forms& forms, QWidget* parent)
+    : FrmTip(forms, DataFiles::locate(Tips::fileName()), parent)
+{
+}
+
+FrmTip::FrmTip(Forms& forms, const QString& tipsPath, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint)
+{
+    Q_UNUSED(forms);
+    setWindowTitle(QStringLiteral("Suggerimento del giorno"));
+    setWindowIcon(QIcon(QStringLiteral(":/app/icons/quotara.svg")));
+    setFixedSize(Twips::toPixels(6150), Twips::toPixels(2835));
+
+    auto* panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("Picture1"));
+    panel->setGeometry(Twips::rect(120, 120, 4455, 2595));
+    QPalette colours = panel->palette();
+    colours.setColor(QPalette::Window, kPanel);
+    panel->setPalette(colours);
+    panel->setAutoFillBackground(true);
+
+    auto* picture = new QSvgWidget(QStringLiteral(":/app/icons/quotara.svg"), panel);
+    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setGeometry(Twips::rect(120, 120, 375, 375));
+
+    auto* heading = new QLabel(QStringLiteral("Non tutti sanno che..."), panel);
+    heading->setObjectName(QStringLiteral("Label1"));
+    heading->setGeometry(Twips::rect(540, 180, 2655, 255));
+    heading->setFont(sansSerif(9.75, true));
+
+    m_tipText = new QLabel(panel);
+    m_tipText->setObjectName(QStringLiteral("lblTipText"));
+    m_tipText->setGeometry(Twips::rect(180, 840, 4095, 1635));
+    m_tipText->setFont(sansSerif(9.75, false));
+    m_tipText->setWordWrap(true);
+    m_tipText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    const struct
+    {
+        const char16_t* name;
+        const char16_t* caption;
+        int top;
+        void (FrmTip::*handler)();
+    } buttons[] = {
+        {u"cmdOK", u"&Chiudi", 120, &FrmTip::cmdOK_Click},
+        {u"cmdNextTip", u"&Successivo", 600, &FrmTip::cmdNextTip_Click},
+        {u"cmdprecedente", u"&Precedente", 1080, &FrmTip::cmdprecedente_Click},
+    };
+    for (const auto& spec : buttons) {
+        auto* button = new QPushButton(QString::fromUtf16(spec.caption), this);
+        button->setObjectName(QString::fromUtf16(spec.name));
+        button->setGeometry(Twips::rect(4800, spec.top, 1215, 375));
+        connect(button, &QPushButton::clicked, this, spec.handler);
+    }
+
+    if (!LoadTips(tipsPath))
+        m_tipText->setText(Tips::missingFileText());
+}
+
+bool FrmTip::LoadTips(const QString& path)
+{
+    if (!m_tips.LoadTips(path))
+        return false;
+    DisplayCurrentTip();
+    return true;
+}
+
+void FrmTip::DisplayCurrentTip()
+{
+    if (m_tips.hasTip())
+        m_tipText->setText(m_tips.currentTip());
+}
+
+void FrmTip::AdvanceTip()
+{
+    m_tips.AdvanceTip();
+    DisplayCurrentTip();
+}
+
+QString FrmTip::tipText() const
+{
+    return m_tipText->text();
+}
+
+void FrmTip::cmdNextTip_Click()
+{
+    AdvanceTip();
+}
+
+void FrmTip::cmdprecedente_Click()
+{
+    m_tips.previousTip();
+    DisplayCurrentTip();
+}
+
+void FrmTip::cmdOK_Click()
+{
+    hide();
+}

@@ -1,0 +1,289 @@
+#include "sommario.h"
+
+#include "confermauscita.h"
+#include "forms.h"
+#include "help/helptexts.h"
+#include "output/document.h"
+#include "output/documentfiles.h"
+#include "output/documentpresenter.h"
+#include "prompts.h"
+#include "quotaramod.h"
+#include "twips.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStandardPaths>
+
+namespace {
+
+struct Entry
+{
+    int top;
+    const char16_t* caption;
+    WindowId target;
+};
+
+constexpr Entry kEntries[Sommario::entryCount] = {
+    {840, u" Manuale d'uso rapido", WindowId::manuale},
+    {1200, u" Funzionamento del programma", WindowId::guidafunzionamento},
+    {1800, u" Finestra Successione", WindowId::guidasuccessione},
+    {2160, u" Finestra Norme", WindowId::guidanorme},
+    {2520, u" Finestra Testamento", WindowId::guidatestamento},
+    {2880, u" Finestra Massime", WindowId::guidamassime},
+    {4800, u"  Suggerimento del giorno", WindowId::frmTip},
+    {5160, u"  altri prodotti Software Solvano", WindowId::catalogo},
+};
+
+// The catalogue entry opens a window of another kind and has no tooltip.
+constexpr int kLastEntryWithTooltip = 7;
+
+QFont sansSerif(double points, bool bold)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"),
+                      QStringLiteral("Sans Serif")});
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+bool canWriteTo(const QString& folder)
+{
+    const QFileInfo info(folder);
+    return !folder.isEmpty() && info.isDir() && info.isWritable();
+}
+
+} // namespace
+
+void buildHelpDocument(Document& document)
+{
+    const QChar paragraph(13);
+    const QChar pageBreak(12);
+    document.setFontName(QStringLiteral("Century Gothic"));
+    document.setFontSize(20);
+    document.typeText(Quotaramod::nomeprogramma() + paragraph);
+    document.setFontSize(16);
+    document.typeText(Quotaramod::sottotitolo() + QString(3, paragraph));
+    const QList<WindowId>& guides = HelpTexts::printOrder();
+    for (qsizetype i = 0; i < guides.size(); ++i) {
+        document.typeText(QStringLiteral("Guida: ") + HelpTexts::heading(guides.at(i)) +
+                          QString(2, paragraph));
+        if (i == 0)
+            document.setFontSize(12);
+        QString text = HelpTexts::text(guides.at(i)) + paragraph;
+        if (i + 1 < guides.size())
+            text += pageBreak;
+        document.typeText(text);
+    }
+    document.justifyAll();
+}
+
+Sommario::Sommario(Forms& forms, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_forms(forms),
+      m_programFolder(QCoreApplication::applicationDirPath()),
+      m_documentsFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+{
+    setWindowTitle(Quotaramod::nomeprogramma() + QStringLiteral(": guida in linea"));
+    setWindowIcon(QIcon(QStringLiteral(":/app/icons/quotara.svg")));
+    setMouseTracking(true);
+
+    auto* heading = new QLabel(QStringLiteral("Argomenti della guida"), this);
+    heading->setObjectName(QStringLiteral("Label1"));
+    heading->setGeometry(Twips::rect(240, 240, 3375, 375));
+    heading->setFont(sansSerif(9.75, true));
+
+    for (int index = 1; index <= entryCount; ++index) {
+        const Entry& entry = kEntries[index - 1];
+        addEntry(index, entry.top, QString::fromUtf16(entry.caption));
+    }
+
+    connect(addButton(QStringLiteral("cmdstampa"), QStringLiteral("&Stampa"), 120,
+                      QStringLiteral("cliccare per avere la copia su carta del sommario")),
+            &QPushButton::clicked, this, &Sommario::cmdStampa_Click);
+    connect(addButton(QStringLiteral("cmdchiudi"), QStringLiteral("&Chiudi"), 1320,
+                      QStringLiteral("cliccare per chiudere la finestra")),
+            &QPushButton::clicked, this, &Sommario::cmdchiudi_Click);
+    connect(addButton(QStringLiteral("Command1"), QStringLiteral("&USCITA"), 2520,
+                      Quotaramod::exitTooltip()),
+            &QPushButton::clicked, this, &Sommario::Command1_Click);
+
+    const QSize size(Twips::toPixels(3975), Twips::toPixels(6825));
+    resize(size);
+    m_resize.setSourceForm(this);
+    m_resize.SizeFormToScreen(75);
+    resize(size);
+}
+
+void Sommario::addEntry(int index, int top, const QString& caption)
+{
+    auto* button = new QPushButton(QStringLiteral("--->"), this);
+    button->setObjectName(QStringLiteral("puls_%1").arg(index));
+    button->setGeometry(Twips::rect(240, top, 375, 255));
+    connect(button, &QPushButton::clicked, this, [this, index] { puls_Click(index); });
+
+    auto* label = new QLabel(caption, this);
+    label->setObjectName(QStringLiteral("lbl_%1").arg(index));
+    label->setGeometry(Twips::rect(720, top, 2895, 255));
+    label->setFont(sansSerif(8.25, false));
+    label->setCursor(Qt::PointingHandCursor);
+    label->setMouseTracking(true);
+    label->installEventFilter(this);
+
+    if (index <= kLastEntryWithTooltip)
+        button->setToolTip(QStringLiteral("cliccare per visualizzare: ") + caption);
+    m_puls.at(static_cast<std::size_t>(index - 1)) = button;
+    m_lbl.at(static_cast<std::size_t>(index - 1)) = label;
+}
+
+QPushButton* Sommario::addButton(const QString& name, const QString& caption, int left,
+                                 const QString& tooltip)
+{
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setGeometry(Twips::rect(left, 6000, 1215, 375));
+    button->setToolTip(tooltip);
+    return button;
+}
+
+void Sommario::setSaveFolders(const QString& programFolder, const QString& documentsFolder)
+{
+    m_programFolder = programFolder;
+    m_documentsFolder = documentsFolder;
+}
+
+QString Sommario::helpFileName()
+{
+    return Quotaramod::nomeprogramma() + QStringLiteral("-guida.odt");
+}
+
+QLabel* Sommario::lbl(int index) const
+{
+    return m_lbl.at(static_cast<std::size_t>(index - 1));
+}
+
+QPushButton* Sommario::puls(int index) const
+{
+    return m_puls.at(static_cast<std::size_t>(index - 1));
+}
+
+WindowId Sommario::target(int index)
+{
+    return kEntries[index - 1].target;
+}
+
+int Sommario::entryOf(const QObject* label) const
+{
+    for (int index = 1; index <= entryCount; ++index) {
+        if (lbl(index) == label)
+            return index;
+    }
+    return 0;
+}
+
+void Sommario::puls_Click(int index)
+{
+    m_forms.show(target(index));
+}
+
+void Sommario::normalelink()
+{
+    for (QLabel* label : m_lbl) {
+        QFont font = label->font();
+        font.setBold(false);
+        label->setFont(font);
+    }
+}
+
+void Sommario::lbl_MouseMove(int index)
+{
+    normalelink();
+    QFont font = lbl(index)->font();
+    font.setBold(true);
+    lbl(index)->setFont(font);
+}
+
+void Sommario::lbl_Mousedown(int index)
+{
+    lbl(index)->setFrameStyle(QFrame::NoFrame);
+    puls_Click(index);
+}
+
+void Sommario::lbl_MouseUp(int index)
+{
+    lbl(index)->setFrameStyle(QFrame::Box | QFrame::Plain);
+    lbl(index)->setLineWidth(1);
+}
+
+bool Sommario::eventFilter(QObject* watched, QEvent* event)
+{
+    const int index = entryOf(watched);
+    if (index == 0)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        // Consumed: a label ignores the move, which would reach the window and
+        // clear the highlight at once.
+        lbl_MouseMove(index);
+        return true;
+    case QEvent::MouseButtonPress:
+        lbl_Mousedown(index);
+        return true;
+    case QEvent::MouseButtonRelease:
+        lbl_MouseUp(index);
+        return true;
+    default:
+        return QWidget::eventFilter(watched, event);
+    }
+}
+
+void Sommario::mouseMoveEvent(QMouseEvent* event)
+{
+    normalelink();
+    QWidget::mouseMoveEvent(event);
+}
+
+void Sommario::cmdStampa_Click()
+{
+    Document document;
+    buildHelpDocument(document);
+    m_forms.presenter().present(document.textDocument(), QStringLiteral("guida"));
+    const QString saved = saveHelp(document);
+    if (saved.isEmpty()) {
+        m_forms.prompts().warn(this, Quotaramod::titoloaiuto(),
+                               QStringLiteral("Non è stato possibile salvare la guida ") +
+                                   helpFileName() +
+                                   QStringLiteral(" né nella cartella del programma né nella "
+                                                  "cartella Documenti."));
+        return;
+    }
+    m_forms.prompts().inform(this, Quotaramod::titoloaiuto(),
+                             QStringLiteral("La guida è stata salvata nel file ") +
+                                 QDir::toNativeSeparators(saved));
+}
+
+QString Sommario::saveHelp(const Document& document) const
+{
+    if (canWriteTo(m_programFolder)) {
+        const QString path = QDir(m_programFolder).filePath(helpFileName());
+        if (DocumentFiles::writeOdt(document.textDocument(), path))
+            return path;
+    }
+    if (m_documentsFolder.isEmpty() || !QDir().mkpath(m_documentsFolder))
+        return {};
+    const QString path = QDir(m_documentsFolder).filePath(helpFileName());
+    return DocumentFiles::writeOdt(document.textDocument(), path) ? path : QString();
+}
+
+void Sommario::cmdchiudi_Click()
+{
+    hide();
+}
+
+void Sommario::Command1_Click()
+{
+    confermauscita(m_forms, this);
+}
