@@ -1,0 +1,574 @@
+#include "successionewindow.h"
+
+#include "app/forms.h"
+#include "app/prompts.h"
+#include "app/quotaramod.h"
+#include "app/twips.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString kGrey = u"background-color: #c0c0c0;"_s;
+const QString kYellow = u"background-color: #ffff00;"_s;
+const QString kCyan = u"background-color: #00ffff;"_s;
+
+constexpr int kRowHeight = 255;
+
+QFont sansSerif(double points, bool bold = false)
+{
+    QFont font;
+    font.setFamilies({u"MS Sans Serif"_s, u"DejaVu Sans"_s, u"Sans Serif"_s});
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel* caption(QWidget* parent, const QString& name, const QString& text, const QString& tooltip,
+                const QRect& geometry)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setToolTip(tooltip);
+    label->setStyleSheet(kYellow);
+    label->setFont(sansSerif(8.25));
+    label->setGeometry(geometry);
+    return label;
+}
+
+QLabel* resultLabel(QWidget* parent, const QString& name, const QRect& geometry,
+                    Qt::Alignment alignment)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setStyleSheet(kCyan);
+    label->setFont(sansSerif(8.25));
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QPlainTextEdit* fixedText(QWidget* parent, const QString& name, const QString& text,
+                          const QString& tooltip, const QString& style, const QRect& geometry)
+{
+    auto* box = new QPlainTextEdit(text, parent);
+    box->setObjectName(name);
+    box->setToolTip(tooltip);
+    box->setReadOnly(true);
+    box->setStyleSheet(style);
+    box->setFont(sansSerif(8.25));
+    box->setGeometry(geometry);
+    return box;
+}
+
+QLineEdit* textBox(QWidget* parent, const QString& name, const QString& tooltip,
+                   const QRect& geometry)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setToolTip(tooltip);
+    box->setFont(sansSerif(8.25));
+    box->setGeometry(geometry);
+    return box;
+}
+
+// A combo box whose text the user may also type; typing must not complete
+// or add items, so that the typed text is what the handlers see.
+QComboBox* comboBox(QWidget* parent, const QString& name, const QString& tooltip,
+                    const QRect& geometry)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->setToolTip(tooltip);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    box->setFont(sansSerif(8.25));
+    box->setGeometry(geometry);
+    return box;
+}
+
+struct RowDescription
+{
+    const char16_t* labelName;
+    const char16_t* labelText;
+    const char16_t* tooltip;
+    const char16_t* fractionName;
+};
+
+constexpr int kRowTops[9] = {0, 1200, 1440, 1680, 1920, 2160, 2520, 2760, 3000};
+
+constexpr RowDescription kRows[9] = {
+    {},
+    {u"Label4", u"figli n. ",
+     u"indica il numero di figli che partecipano alla divisione ereditaria", u"quotafigli"},
+    {u"Label6", u"ascendenti n. ",
+     u"indica il numero di ascendenti che partecipano alla divisione ereditaria",
+     u"quotaascendenti"},
+    {u"Label7", u"coniuge", u"indica se il coniuge partecipa alla divisione ereditaria",
+     u"quotaconiuge"},
+    {u"Label9", u"fratelli n. ",
+     u"indica il numero di fratelli che partecipano alla divisione ereditaria", u"quotafratelli"},
+    {u"Label12", u"disponibile ", u"quota che il testatore può assegnare a chiunque",
+     u"quotadisponibile"},
+    {u"Label16", u"a ciascun figlio (%) ", u"quota ripartita tra gli eredi dello stesso tipo",
+     u"quotafiglio"},
+    {u"Label17", u"a ciascun ascendente (%) ", u"quota ripartita tra gli eredi dello stesso tipo",
+     u"quotaascendente"},
+    {u"Label18", u"a ciascun fratello (%) ", u"quota ripartita tra gli eredi dello stesso tipo",
+     u"quotafratello"},
+};
+
+QString str(const char16_t* text)
+{
+    return QString::fromUtf16(text);
+}
+
+QString elementName(const QString& array, int index)
+{
+    return array + u'_' + QString::number(index);
+}
+
+const QString& guidafinestraText()
+{
+    static const QString text =
+        u"La successione testamentaria presuppone che vi sia un testamento valido. La "
+        u"successione legittima, invece, presuppone che tale tipo di testamento non vi sia e le "
+        u"quote vengono assegnate solamente secondo legge (non esiste la quota disponibile)."_s;
+    return text;
+}
+
+// The second paragraph of art. 540 of the Civil Code, on the spouse's housing right.
+const QString& text1Text()
+{
+    static const QString text =
+        u"Art.540 C.C. secondo comma: \"Al coniuge, anche quando concorra con altri chiamati, "
+        u"sono riservati i diritti di abitazione sulla casa adibita a residenza familiare e di "
+        u"uso sui mobili che la corredano, se di proprietà del defunto o comuni. Tali diritti "
+        u"gravano sulla porzione disponibile e qualora questa non sia sufficiente, per il "
+        u"rimanente sulla quota di riserva del coniuge ed eventualmente sulla quota riservata ai "
+        u"figli.\" (Secondo la giurisprudenza tale comma è applicabile sia alla successione "
+        u"testamentaria che alla successione legittima)."_s;
+    return text;
+}
+
+const QString& unilateralText()
+{
+    static const QString text =
+        u"I fratelli e le sorelle unilaterali (figli di uno solo dei due genitori) conseguono, se "
+        u"in concorso con genitori o ascendenti, la metà della quota che 'consegue ciascuno dei "
+        u"germani' (figli di entrambi i genitori) ai sensi del secondo comma dell'art.571 del "
+        u"Codice Civile."_s;
+    return text;
+}
+
+} // namespace
+
+FrameDescription SuccessioneWindow::frameDescription()
+{
+    FrameDescription description;
+    description.number = 1;
+    description.id = WindowId::successione;
+    description.guideName = u"Successione"_s;
+    description.guideWindow = WindowId::guidasuccessione;
+    description.inlineHelp = {
+        u"- Digitare le informazioni sui dati generali della successione;"_s,
+        u"- digitare il numero di eredi per ogni tipo e scegliere la presenza o meno del "
+        u"coniuge;"_s,
+        u"- o aprire un file archiviato per prelevare i dati;"_s,
+        u"- seguire le indicazioni in linea nella casella gialla;"_s,
+        u"- procedere con la consultazione delle norme del Codice Civile cliccando sul tasto "
+        u"Norme."_s,
+    };
+    description.hasMenu = true;
+    return description;
+}
+
+QString SuccessioneWindow::spiegazione(int index)
+{
+    switch (index) {
+    case 2:
+        return u"La tipologia della successione (testamentaria o legittima) è necessaria perchè "
+               u"diverse sono le quote previste dalla legge per gli eredi e, nel caso della "
+               u"successione testamentaria, esiste anche la quota disponibile (a disposizione del "
+               u"testatore)."_s;
+    case 3:
+        return u"Per semplicità bisogna indicare il valore dei beni oggetto dell'asse "
+               u"ereditario. Se non si è in grado di indicarne il valore, occorre una stima "
+               u"tecnica dei beni: conviene rivolgersi a un perito o a un professionista "
+               u"abilitato alla stima del tipo di bene (immobili, aziende, titoli, oggetti di "
+               u"valore) oppure servirsi di un programma di stima dei beni."_s;
+    case 4:
+        return u"La quota spettante ai figli, naturali e legittimi, si divide in parti uguali ai "
+               u"sensi del secondo comma dell'art.537."_s;
+    case 5:
+        return u"Gli ascendenti sono i genitori, ma anche i nonni e i bisnonni fino al sesto "
+               u"grado: ai sensi del secondo comma dell'art.572 del Codice Civile 'La successione "
+               u"non ha luogo tra i parenti oltre il sesto grado.' In assenza di eredi l'eredità "
+               u"è devoluta allo Stato ai sensi dell'art.586 del Codice Civile."_s;
+    case 6:
+        return u"Al coniuge spetta sempre il diritto di abitazione sulla casa adibita a residenza "
+               u"familiare ai sensi del secondo comma dell'art.540 del Codice Civile."_s;
+    case 7:
+    case 11:
+        return unilateralText();
+    case 8:
+        return u"La parte di eredità disponibile esiste solo se il testatore fa testamento (con "
+               u"la successione legittima non esiste) ed è la parte di cui egli può disporre a "
+               u"favore di chiunque (anche di coloro che già sono eredi legittimi)."_s;
+    case 9:
+        return u"Viene riportata in percentuale sull'eredità la quota spettante a ciascun "
+               u"figlio."_s;
+    case 10:
+        return u"In caso di pluralità di ascendenti legittimi (quando non vi sono altri eredi "
+               u"come i figli, il coniuge ed i fratelli) la quota è ripartita per metà tra quelli "
+               u"di linea paterna e per metà tra quelli di linea materna (art.569 Codice "
+               u"Civile). Ai sensi del secondo comma dello stesso art.569: 'Se però gli "
+               u"ascendenti non sono di eguale grado, l'eredità è devoluta al più vicino senza "
+               u"distinzione di linea.'"_s;
+    default:
+        return u"Il de cuius (parola latina) è la persona defunta e del quale si erediteranno i "
+               u"beni oggetto della divisione."_s;
+    }
+}
+
+SuccessioneWindow::SuccessioneWindow(Forms& forms, QWidget* parent)
+    : QMainWindow(parent), m_forms(forms), m_frame(*this, forms, frameDescription())
+{
+    setWindowTitle(u"Quotara: dati della successione"_s);
+    setStyleSheet(u"SuccessioneWindow, QWidget#area { background-color: #c0c0c0; }"_s);
+    buildMenu();
+    QWidget* area = m_frame.area();
+    buildGeneralData(area);
+    buildHeirsFrame(area);
+    buildFoot(area);
+    render();
+    connectHandlers();
+    Form_Load();
+}
+
+void SuccessioneWindow::buildMenu()
+{
+    QMenu* file = m_frame.fileMenu();
+    const auto item = [file](const QString& text, const QString& name) {
+        QAction* action = file->addAction(text);
+        action->setObjectName(name);
+        return action;
+    };
+    item(u"&Apri..."_s, u"apri"_s);
+    item(u"&Salva"_s, u"salva"_s);
+    item(u"Salva con &nome..."_s, u"salvanome"_s);
+    item(u"&Elimina..."_s, u"eliminare"_s);
+    item(u"S&tampa dati finestra"_s, u"stampa"_s);
+    m_frame.finishFileMenu();
+}
+
+void SuccessioneWindow::buildGeneralData(QWidget* area)
+{
+    QLabel* label5 = caption(area, u"Label5"_s, u"Dati generali della successione"_s, QString(),
+                             Twips::rect(120, 840, 5175, kRowHeight));
+    label5->setFont(sansSerif(8.25, true));
+
+    caption(area, u"Label1"_s, u"de cuius:"_s, u"il nome del defunto"_s,
+            Twips::rect(120, 1200, 2295, kRowHeight));
+    m_decuius = textBox(area, u"decuius"_s, QString(), Twips::rect(2400, 1200, 2655, kRowHeight));
+
+    caption(area, u"Label2"_s, u"tipologia:"_s, u"tipo di successione"_s,
+            Twips::rect(120, 1440, 2295, kRowHeight));
+    m_successione =
+        comboBox(area, u"successione"_s, QString(), Twips::rect(2400, 1440, 2655, kRowHeight));
+
+    caption(area, u"Label3"_s, u"valore dei beni:"_s, u"il valore totale dei beni da dividere"_s,
+            Twips::rect(120, 1680, 2295, kRowHeight));
+    m_beni = textBox(area, u"beni"_s, QString(), Twips::rect(2400, 1680, 2655, kRowHeight));
+    m_beni->setText(u"100"_s);
+
+    for (int index = 1; index <= 3; ++index) {
+        auto* button = new QPushButton(u"?"_s, area);
+        button->setObjectName(elementName(u"spiega1"_s, index));
+        button->setGeometry(Twips::rect(5040, 960 + 240 * index, 255, 255));
+        m_spiega1[index] = button;
+    }
+
+    fixedText(area, u"guidafinestra"_s, guidafinestraText(),
+              u"informazioni sulla tipologia di successione"_s, kYellow,
+              Twips::rect(5400, 840, 3975, 1095));
+}
+
+void SuccessioneWindow::buildHeirsFrame(QWidget* area)
+{
+    m_frame7 = new QGroupBox(u"Eredi e quote dell'eredità:"_s, area);
+    m_frame7->setObjectName(u"Frame7"_s);
+    m_frame7->setStyleSheet(kGrey);
+    m_frame7->setFont(sansSerif(8.25));
+    m_frame7->setGeometry(Twips::rect(120, 2040, 9255, 3495));
+    QWidget* frame = m_frame7;
+
+    QLabel* lberedi = caption(
+        frame, u"lberedi"_s,
+        u"Eredi (in caso di loro morte le rispettive quote vanno ai discendenti o agli ulteriori "
+        u"eredi)"_s,
+        u"scegli gli eredi che partecipano alla divisione ereditaria"_s,
+        Twips::rect(120, 360, 2535, 735));
+    lberedi->setWordWrap(true);
+    caption(frame, u"lbquote"_s, u"Quote"_s,
+            u"visualizza le quote assegnate in base al valore dei beni"_s,
+            Twips::rect(2640, 360, 4095, kRowHeight))
+        ->setAlignment(Qt::AlignCenter);
+    caption(frame, u"Label10"_s, u"succ. testamentaria"_s,
+            u"visualizza le quote assegnate in base allla successione testamentaria"_s,
+            Twips::rect(2640, 600, 2055, kRowHeight))
+        ->setAlignment(Qt::AlignCenter);
+    caption(frame, u"Label11"_s, u"succ. legittima"_s,
+            u"visualizza le quote assegnate in base alla successione legittima"_s,
+            Twips::rect(4680, 600, 2055, kRowHeight))
+        ->setAlignment(Qt::AlignCenter);
+    caption(frame, u"Label8"_s, u"quota"_s, u"in termini frazionari"_s,
+            Twips::rect(2640, 840, 735, kRowHeight));
+    caption(frame, u"Label13"_s, u"valore"_s, u"quota in valore assoluto"_s,
+            Twips::rect(3360, 840, 1335, kRowHeight));
+    caption(frame, u"Label14"_s, u"quota"_s, u"in termini frazionari"_s,
+            Twips::rect(4680, 840, 735, kRowHeight));
+    caption(frame, u"Label15"_s, u"valore"_s, u"quota in valore assoluto"_s,
+            Twips::rect(5400, 840, 1335, kRowHeight));
+
+    const QString articlesTip = u"gli articoli di riferimento del Codice Civile"_s;
+    caption(frame, u"lbarticoli"_s, u"art. del C.C."_s, articlesTip,
+            Twips::rect(6720, 360, 615, 735))
+        ->setWordWrap(true);
+    m_art = fixedText(frame, u"art"_s, QString(), articlesTip, kCyan,
+                      Twips::rect(6720, 1200, 615, 1215));
+    fixedText(frame, u"Text1"_s, text1Text(), u"visualizza i diritti del coniuge superstite"_s,
+              kYellow, Twips::rect(7440, 360, 1695, 2055));
+    m_nota = fixedText(frame, u"nota"_s, QString(), u"note sul tipo di successione"_s, kYellow,
+                       Twips::rect(6840, 2520, 2295, 735));
+    m_nota->hide();
+
+    for (int row = 1; row <= 8; ++row)
+        buildResultRow(row, kRowTops[row]);
+}
+
+void SuccessioneWindow::buildResultRow(int row, int top)
+{
+    QWidget* frame = m_frame7;
+    const RowDescription& d = kRows[row];
+    const int labelWidth = row <= 4 ? 1575 : 2295;
+    caption(frame, str(d.labelName), str(d.labelText), str(d.tooltip),
+            Twips::rect(120, top, labelWidth, kRowHeight));
+
+    const QRect field = Twips::rect(1680, top, 735, kRowHeight);
+    switch (row) {
+    case 1:
+        m_figli = textBox(frame, u"figli"_s, str(d.tooltip), field);
+        break;
+    case 2:
+        m_ascendenti = textBox(frame, u"ascendenti"_s, str(d.tooltip), field);
+        break;
+    case 3:
+        m_coniuge = comboBox(frame, u"coniuge"_s, str(d.tooltip), field);
+        break;
+    case 4:
+        m_fratelli = textBox(frame, u"fratelli"_s, str(d.tooltip), field);
+        break;
+    default:
+        break;
+    }
+
+    auto* button = new QPushButton(u"?"_s, frame);
+    button->setObjectName(elementName(u"spiega1"_s, row + 3));
+    button->setGeometry(Twips::rect(2400, top, 255, 255));
+    m_spiega1[row + 3] = button;
+
+    const QString fractionName = str(d.fractionName);
+    m_fractions[row][1] = resultLabel(frame, elementName(fractionName, 1),
+                                      Twips::rect(2640, top, 735, kRowHeight), Qt::AlignHCenter);
+    m_amounts[row][1] = resultLabel(frame, elementName(u"quota1"_s, row),
+                                    Twips::rect(3360, top, 1335, kRowHeight), Qt::AlignRight);
+    m_fractions[row][2] = resultLabel(frame, elementName(fractionName, 2),
+                                      Twips::rect(4680, top, 735, kRowHeight), Qt::AlignHCenter);
+    m_amounts[row][2] = resultLabel(frame, elementName(u"quota2"_s, row),
+                                    Twips::rect(5400, top, 1335, kRowHeight), Qt::AlignRight);
+}
+
+void SuccessioneWindow::buildFoot(QWidget* area)
+{
+    m_passo = caption(area, u"passo"_s, QString(),
+                      u"indicazioni sulla corretta procedura di immissione dei dati"_s,
+                      Twips::rect(2400, 5640, 4695, 450));
+    m_passo->setWordWrap(true);
+
+    m_frame.makeFootButton(u"aiuto"_s)->setGeometry(Twips::rect(120, 5760, 1095, 375));
+    m_frame.makeFootButton(u"guidainlinea"_s)->setGeometry(Twips::rect(1200, 5760, 1095, 375));
+    m_frame.makeFootButton(u"cmdavanti"_s)->setGeometry(Twips::rect(7200, 5760, 1095, 375));
+    m_frame.makeFootButton(u"esco"_s)->setGeometry(Twips::rect(8280, 5760, 1095, 375));
+}
+
+void SuccessioneWindow::connectHandlers()
+{
+    connect(m_decuius, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_calculator.decuiusChange(text); });
+    connect(m_successione, &QComboBox::editTextChanged, this,
+            &SuccessioneWindow::successione_Change);
+    connect(m_successione, &QComboBox::activated, this, &SuccessioneWindow::successione_Click);
+    connect(m_beni, &QLineEdit::textChanged, this, &SuccessioneWindow::beni_change);
+    connect(m_figli, &QLineEdit::textChanged, this, &SuccessioneWindow::figli_Change);
+    connect(m_ascendenti, &QLineEdit::textChanged, this, &SuccessioneWindow::ascendenti_Change);
+    connect(m_fratelli, &QLineEdit::textChanged, this, &SuccessioneWindow::fratelli_Change);
+    connect(m_coniuge, &QComboBox::editTextChanged, this, &SuccessioneWindow::coniuge_Change);
+    connect(m_coniuge, &QComboBox::activated, this, &SuccessioneWindow::coniuge_Click);
+    for (int index = 1; index <= 11; ++index)
+        connect(m_spiega1[index], &QPushButton::clicked, this,
+                [this, index] { spiega1_Click(index); });
+}
+
+void SuccessioneWindow::Form_Load()
+{
+    resize(Twips::toPixels(9600), Twips::toPixels(6825));
+    m_resize.setSourceForm(this, m_frame.area());
+    layout()->activate();
+    m_resize.SizeFormToScreen(75);
+    resize(Twips::toPixels(9600), Twips::toPixels(6825));
+
+    findChild<QPushButton*>(u"esco"_s)->setToolTip(u"cliccare per uscire da "_s +
+                                                   Quotaramod::nomeprogramma());
+    {
+        // Filling a list gives no field a text of its own.
+        const QSignalBlocker typeBlocker(m_successione);
+        const QSignalBlocker spouseBlocker(m_coniuge);
+        m_successione->addItems({u"testamentaria"_s, u"legittima"_s, u"entrambe"_s});
+        m_coniuge->addItems({u"sì"_s, u"no"_s});
+        m_successione->setCurrentIndex(-1);
+        m_coniuge->setCurrentIndex(-1);
+    }
+    m_successione->setEditText(u"legittima"_s);
+    m_coniuge->setEditText(u"sì"_s);
+    for (int index = 1; index <= 11; ++index)
+        m_spiega1[index]->setToolTip(
+            u"cliccare per visualizzare una breve spiegazione della tipologia"_s);
+    Quotaramod::impostatitoli();
+    aggiornapasso();
+}
+
+CaseRecord SuccessioneWindow::caseRecord() const
+{
+    return CaseRecord{m_decuius->text(), m_successione->currentText(), m_beni->text(),
+                      m_figli->text(),   m_ascendenti->text(),         m_coniuge->currentText(),
+                      m_fratelli->text()};
+}
+
+void SuccessioneWindow::setCaseRecord(const CaseRecord& record)
+{
+    m_decuius->setText(record.decuius);
+    m_successione->setEditText(record.successione);
+    m_beni->setText(record.beni);
+    m_figli->setText(record.figli);
+    m_ascendenti->setText(record.ascendenti);
+    m_coniuge->setEditText(record.coniuge);
+    m_fratelli->setText(record.fratelli);
+}
+
+void SuccessioneWindow::spiega1_Click(int index)
+{
+    m_forms.prompts().inform(this, Quotaramod::titoloaiuto(), spiegazione(index));
+}
+
+void SuccessioneWindow::aiuto_Click()
+{
+    m_frame.showInlineHelp();
+}
+
+void SuccessioneWindow::aggiornapasso()
+{
+    if (m_decuius->text().isEmpty())
+        m_passo->setText(u"aprire un file con i dati archiviati o iniziare l'immissione dei dati "
+                         u"digitando il nome del de cuius"_s);
+    else if (m_successione->currentText().isEmpty())
+        m_passo->setText(u"scegliere la tipologia della successione"_s);
+    else if (m_beni->text().isEmpty())
+        m_passo->setText(
+            u"digitare il valore numerico della stima dei beni che formano l'asse ereditario"_s);
+    else
+        m_passo->setText(u"immettere il numero di ogni tipo di erede, correggere, archiviare "
+                         u"quanto immesso, visualizzare le quote dell'eredità"_s);
+}
+
+void SuccessioneWindow::successione_Change(const QString& text)
+{
+    m_calculator.successioneChange(text);
+    render();
+}
+
+void SuccessioneWindow::successione_Click()
+{
+    m_calculator.successioneClick(m_successione->currentText());
+    render();
+}
+
+void SuccessioneWindow::beni_change(const QString& text)
+{
+    m_calculator.beniChange(text);
+    render();
+}
+
+void SuccessioneWindow::figli_Change(const QString& text)
+{
+    m_calculator.figliChange(text);
+    render();
+}
+
+void SuccessioneWindow::ascendenti_Change(const QString& text)
+{
+    m_calculator.ascendentiChange(text);
+    render();
+}
+
+void SuccessioneWindow::fratelli_Change(const QString& text)
+{
+    m_calculator.fratelliChange(text);
+    render();
+}
+
+void SuccessioneWindow::coniuge_Change(const QString& text)
+{
+    m_calculator.coniugeChange(text);
+    render();
+}
+
+void SuccessioneWindow::coniuge_Click()
+{
+    m_calculator.coniugeChange(m_coniuge->currentText());
+    render();
+}
+
+void SuccessioneWindow::render()
+{
+    const Results& results = m_calculator.results();
+    for (int row = 1; row <= 8; ++row) {
+        for (int column = 1; column <= 2; ++column) {
+            m_fractions[row][column]->setText(results.fraction(row, column));
+            m_amounts[row][column]->setText(results.amount(row, column));
+        }
+    }
+    if (m_art->toPlainText() != results.art)
+        m_art->setPlainText(results.art);
+    if (m_nota->toPlainText() != results.nota)
+        m_nota->setPlainText(results.nota);
+    m_nota->setVisible(results.notaVisible);
+}
+
+void registerSuccessionWindows(Forms& forms)
+{
+    forms.registerFactory(WindowId::successione,
+                          [](Forms& f) { return std::make_unique<SuccessioneWindow>(f); });
+}

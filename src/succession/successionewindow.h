@@ -1,0 +1,91 @@
+#pragma once
+
+#include "app/clsresize.h"
+#include "app/mainframe.h"
+#include "calculator.h"
+#include "caserecord.h"
+#include "results.h"
+
+#include <QMainWindow>
+#include <array>
+
+class Forms;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+/// The succession window `successione`: the calculator. Every change of an
+/// input field recomputes the shares at once through the share rules; the
+/// window only shows what they return.
+class SuccessioneWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit SuccessioneWindow(Forms& forms, QWidget* parent = nullptr);
+
+    static FrameDescription frameDescription();
+
+    /// The explanation behind the "?" button of an index (1 to 11); any other
+    /// index gives the first one.
+    static QString spiegazione(int index);
+
+    /// The texts of the seven input fields.
+    CaseRecord caseRecord() const;
+    /// Assigns the seven texts in their order; each change runs that field's
+    /// handler, so the results follow the case.
+    void setCaseRecord(const CaseRecord& record);
+
+    const Results& results() const { return m_calculator.results(); }
+    const CalculatorState& state() const { return m_calculator.state(); }
+
+    void spiega1_Click(int index);
+    void aiuto_Click();
+    void aggiornapasso();
+
+private:
+    void buildMenu();
+    void buildGeneralData(QWidget* area);
+    void buildHeirsFrame(QWidget* area);
+    void buildResultRow(int row, int top);
+    void buildFoot(QWidget* area);
+    void connectHandlers();
+    void Form_Load();
+
+    void successione_Change(const QString& text);
+    void successione_Click();
+    void beni_change(const QString& text);
+    void figli_Change(const QString& text);
+    void ascendenti_Change(const QString& text);
+    void fratelli_Change(const QString& text);
+    void coniuge_Change(const QString& text);
+    void coniuge_Click();
+    void render();
+
+    Forms& m_forms;
+    MainFrame m_frame;
+    ClsResize m_resize;
+    Calculator m_calculator;
+
+    QLineEdit* m_decuius = nullptr;
+    QComboBox* m_successione = nullptr;
+    QLineEdit* m_beni = nullptr;
+    QLineEdit* m_figli = nullptr;
+    QLineEdit* m_ascendenti = nullptr;
+    QComboBox* m_coniuge = nullptr;
+    QLineEdit* m_fratelli = nullptr;
+    QGroupBox* m_frame7 = nullptr;
+    QPlainTextEdit* m_art = nullptr;
+    QPlainTextEdit* m_nota = nullptr;
+    QLabel* m_passo = nullptr;
+    std::array<QPushButton*, 12> m_spiega1{};
+    /// Fraction (rows 1-5) or percentage (rows 6-8) labels, by row and column.
+    std::array<std::array<QLabel*, 3>, 9> m_fractions{};
+    /// Amount labels `quota1` and `quota2`, by row and column.
+    std::array<std::array<QLabel*, 3>, 9> m_amounts{};
+};
+
+/// Adds the succession window's factory to the registry.
+void registerSuccessionWindows(Forms& forms);

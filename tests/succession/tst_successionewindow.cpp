@@ -1,0 +1,369 @@
+#include "app/quotaramod.h"
+#include "app/twips.h"
+#include "succession/calculator.h"
+#include "succession/successionewindow.h"
+#include "testforms.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+using namespace Qt::Literals::StringLiterals;
+
+class TestSuccessioneWindow : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void opening();
+    void layout_data();
+    void layout();
+    void typingChildren();
+    void choosingEntrambeFillsBothColumns();
+    void typingTypeKeepsOtherColumn();
+    void spouseWithoutAccent();
+    void nameChangesNothing();
+    void explanations_data();
+    void explanations();
+    void explanationOutOfRange();
+    void aiutoShowsSteps();
+    void aggiornapasso_data();
+    void aggiornapasso();
+    void caseRecordRecomputes();
+
+private:
+    QString label(const QString& name) const;
+    QLineEdit* edit(const QString& name) const;
+    void chooseItem(const QString& comboName, const QString& text);
+    void retype(QLineEdit* field, const QString& text);
+
+    std::unique_ptr<TestForms> m_t;
+    SuccessioneWindow* m_window = nullptr;
+};
+
+void TestSuccessioneWindow::init()
+{
+    m_t = std::make_unique<TestForms>();
+    registerSuccessionWindows(m_t->forms);
+    m_window = m_t->forms.formAs<SuccessioneWindow>(WindowId::successione);
+    QVERIFY(m_window);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+void TestSuccessioneWindow::cleanup()
+{
+    m_t->forms.unload(WindowId::successione);
+    m_t.reset();
+    m_window = nullptr;
+}
+
+QString TestSuccessioneWindow::label(const QString& name) const
+{
+    const auto* found = m_window->findChild<QLabel*>(name);
+    return found ? found->text() : u"<missing %1>"_s.arg(name);
+}
+
+QLineEdit* TestSuccessioneWindow::edit(const QString& name) const
+{
+    if (auto* line = m_window->findChild<QLineEdit*>(name))
+        return line;
+    auto* combo = m_window->findChild<QComboBox*>(name);
+    return combo ? combo->lineEdit() : nullptr;
+}
+
+void TestSuccessioneWindow::chooseItem(const QString& comboName, const QString& text)
+{
+    auto* combo = m_window->findChild<QComboBox*>(comboName);
+    QVERIFY(combo);
+    const int index = combo->findText(text);
+    QVERIFY(index >= 0);
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    QTRY_VERIFY(view->isVisible());
+    const QRect item = view->visualRect(view->model()->index(index, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+    QTRY_VERIFY(!view->isVisible());
+}
+
+void TestSuccessioneWindow::retype(QLineEdit* field, const QString& text)
+{
+    QVERIFY(field);
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClicks(field, text);
+}
+
+void TestSuccessioneWindow::opening()
+{
+    QCOMPARE(m_window->windowTitle(), u"Quotara: dati della successione"_s);
+    QCOMPARE(m_window->objectName(), u"successione"_s);
+    const CaseRecord record = m_window->caseRecord();
+    QCOMPARE(record, (CaseRecord{QString(), u"legittima"_s, u"100"_s, QString(), QString(), u"sì"_s,
+                                 QString()}));
+    QCOMPARE(m_window->state().successione, 2);
+    QCOMPARE(m_window->state().coniuge, 1);
+
+    QCOMPARE(label(u"quotaconiuge_2"_s), u"intero"_s);
+    QCOMPARE(label(u"quota2_3"_s), u"100,00"_s);
+    QCOMPARE(label(u"quotadisponibile_2"_s), u"0"_s);
+    QCOMPARE(label(u"quota2_5"_s), QString());
+    QCOMPARE(label(u"quotaconiuge_1"_s), QString());
+    QCOMPARE(m_window->findChild<QPlainTextEdit*>(u"art"_s)->toPlainText(), u"540 583"_s);
+    QVERIFY(m_window->findChild<QPlainTextEdit*>(u"nota"_s)->isHidden());
+    QVERIFY(m_window->findChild<QPlainTextEdit*>(u"Text1"_s)
+                ->toPlainText()
+                .startsWith(u"Art.540 C.C. secondo comma: \"Al coniuge, anche quando"_s));
+    QCOMPARE(label(u"passo"_s), u"aprire un file con i dati archiviati o iniziare l'immissione "
+                                u"dei dati digitando il nome del de cuius"_s);
+    QCOMPARE(m_window->findChild<QPushButton*>(u"esco"_s)->toolTip(),
+             u"cliccare per uscire da Quotara"_s);
+    for (int index = 1; index <= 11; ++index) {
+        auto* button = m_window->findChild<QPushButton*>(u"spiega1_%1"_s.arg(index));
+        QVERIFY2(button, qPrintable(u"spiega1_%1"_s.arg(index)));
+        QCOMPARE(button->text(), u"?"_s);
+        QCOMPARE(button->toolTip(),
+                 u"cliccare per visualizzare una breve spiegazione della tipologia"_s);
+    }
+    auto* type = m_window->findChild<QComboBox*>(u"successione"_s);
+    QCOMPARE(type->count(), 3);
+    QCOMPARE(type->itemText(2), u"entrambe"_s);
+    QCOMPARE(m_window->findChild<QComboBox*>(u"coniuge"_s)->itemText(1), u"no"_s);
+}
+
+void TestSuccessioneWindow::layout_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::newRow("decuius") << u"decuius"_s << Twips::rect(2400, 1200, 2655, 255);
+    QTest::newRow("spiega1_3") << u"spiega1_3"_s << Twips::rect(5040, 1680, 255, 255);
+    QTest::newRow("guidafinestra") << u"guidafinestra"_s << Twips::rect(5400, 840, 3975, 1095);
+    QTest::newRow("Frame7") << u"Frame7"_s << Twips::rect(120, 2040, 9255, 3495);
+    QTest::newRow("quota1_3") << u"quota1_3"_s << Twips::rect(3360, 1680, 1335, 255);
+    QTest::newRow("quotafratello_2") << u"quotafratello_2"_s << Twips::rect(4680, 3000, 735, 255);
+    QTest::newRow("spiega1_11") << u"spiega1_11"_s << Twips::rect(2400, 3000, 255, 255);
+    QTest::newRow("Label12") << u"Label12"_s << Twips::rect(120, 2160, 2295, 255);
+    QTest::newRow("nota") << u"nota"_s << Twips::rect(6840, 2520, 2295, 735);
+    QTest::newRow("passo") << u"passo"_s << Twips::rect(2400, 5640, 4695, 450);
+    QTest::newRow("cmdavanti") << u"cmdavanti"_s << Twips::rect(7200, 5760, 1095, 375);
+}
+
+void TestSuccessioneWindow::layout()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    auto* widget = m_window->findChild<QWidget*>(name);
+    QVERIFY(widget);
+    QCOMPARE(widget->geometry(), geometry);
+}
+
+void TestSuccessioneWindow::typingChildren()
+{
+    QTest::keyClicks(edit(u"figli"_s), u"2"_s);
+    QCOMPARE(m_window->state().figli, 2.0);
+    QCOMPARE(label(u"quotaconiuge_2"_s), u"1/3"_s);
+    QCOMPARE(label(u"quotafigli_2"_s), u"2/3"_s);
+    QCOMPARE(label(u"quota2_1"_s), u"66,67"_s);
+    QCOMPARE(label(u"quota2_3"_s), u"33,33"_s);
+    QCOMPARE(label(u"quotafiglio_2"_s), u"33,333"_s);
+    QCOMPARE(m_window->findChild<QPlainTextEdit*>(u"art"_s)->toPlainText(), u"540 581"_s);
+
+    // Back to no children: the clearing change leaves no child share behind.
+    QTest::keyClick(edit(u"figli"_s), Qt::Key_Backspace);
+    QCOMPARE(label(u"quotafigli_2"_s), QString());
+    QCOMPARE(label(u"quotafiglio_2"_s), QString());
+    QCOMPARE(label(u"quotaconiuge_2"_s), u"intero"_s);
+}
+
+void TestSuccessioneWindow::choosingEntrambeFillsBothColumns()
+{
+    retype(edit(u"beni"_s), u"120000"_s);
+    QTest::keyClicks(edit(u"figli"_s), u"2"_s);
+    chooseItem(u"successione"_s, u"entrambe"_s);
+    QCOMPARE(m_window->state().successione, 3);
+    QCOMPARE(label(u"quotafigli_1"_s), u"2/4"_s);
+    QCOMPARE(label(u"quota1_1"_s), u"60.000,00"_s);
+    QCOMPARE(label(u"quotaconiuge_1"_s), u"1/4"_s);
+    QCOMPARE(label(u"quotadisponibile_1"_s), u"1/4"_s);
+    QCOMPARE(label(u"quota1_5"_s), u"30.000,00"_s);
+    QCOMPARE(label(u"quotafiglio_1"_s), u"25"_s);
+    QCOMPARE(label(u"quotafigli_2"_s), u"2/3"_s);
+    QCOMPARE(label(u"quota2_1"_s), u"80.000,00"_s);
+    QCOMPARE(label(u"quota2_6"_s), u"40.000,00"_s);
+    QCOMPARE(label(u"quotafiglio_2"_s), u"33,333"_s);
+    QCOMPARE(m_window->findChild<QPlainTextEdit*>(u"art"_s)->toPlainText(), u"540 542 581"_s);
+
+    // Chosen from the list, "testamentaria" clears column 2.
+    chooseItem(u"successione"_s, u"testamentaria"_s);
+    QCOMPARE(label(u"quotafigli_1"_s), u"2/4"_s);
+    QCOMPARE(label(u"quotafigli_2"_s), QString());
+    QCOMPARE(label(u"quota2_1"_s), QString());
+}
+
+void TestSuccessioneWindow::typingTypeKeepsOtherColumn()
+{
+    retype(edit(u"successione"_s), u"testamentaria"_s);
+    QCOMPARE(m_window->state().successione, 1);
+    QCOMPARE(label(u"quotaconiuge_1"_s), u"1/2"_s);
+    QCOMPARE(label(u"quota1_3"_s), u"50,00"_s);
+    QCOMPARE(label(u"quotadisponibile_1"_s), u"1/2"_s);
+    QCOMPARE(label(u"quotaconiuge_2"_s), u"intero"_s);
+    QCOMPARE(label(u"quota2_3"_s), u"100,00"_s);
+    QCOMPARE(m_window->findChild<QPlainTextEdit*>(u"art"_s)->toPlainText(), u"540"_s);
+}
+
+void TestSuccessioneWindow::spouseWithoutAccent()
+{
+    QTest::keyClicks(edit(u"figli"_s), u"1"_s);
+    QCOMPARE(label(u"quotaconiuge_2"_s), u"1/2"_s);
+    retype(edit(u"coniuge"_s), u"si"_s);
+    QCOMPARE(m_window->state().coniuge, 0);
+    QCOMPARE(label(u"quotaconiuge_2"_s), QString());
+    QCOMPARE(label(u"quotafigli_2"_s), u"intero"_s);
+    QCOMPARE(m_window->findChild<QPlainTextEdit*>(u"art"_s)->toPlainText(), u"566"_s);
+
+    // No heirs at all: the estate goes to the State.
+    retype(edit(u"figli"_s), u"0"_s);
+    auto* nota = m_window->findChild<QPlainTextEdit*>(u"nota"_s);
+    QVERIFY(!nota->isHidden());
+    QVERIFY(nota->toPlainText().contains(u"i beni vanno allo Stato"_s));
+    QCOMPARE(label(u"quotafigli_2"_s), QString());
+}
+
+void TestSuccessioneWindow::nameChangesNothing()
+{
+    QTest::keyClicks(edit(u"figli"_s), u"3"_s);
+    const Results before = m_window->results();
+    const QString passo = label(u"passo"_s);
+    QTest::keyClicks(edit(u"decuius"_s), u"Mario Rossi"_s);
+    QCOMPARE(m_window->caseRecord().decuius, u"Mario Rossi"_s);
+    QVERIFY(m_window->results() == before);
+    QCOMPARE(label(u"quotafiglio_2"_s), u"22,222"_s);
+    QCOMPARE(label(u"passo"_s), passo);
+}
+
+void TestSuccessioneWindow::explanations_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("begins");
+    QTest::newRow("1") << 1 << u"Il de cuius (parola latina) è la persona defunta"_s;
+    QTest::newRow("2") << 2 << u"La tipologia della successione (testamentaria o legittima)"_s;
+    QTest::newRow("3") << 3
+                       << u"Per semplicità bisogna indicare il valore dei beni oggetto "
+                          u"dell'asse ereditario."_s;
+    QTest::newRow("4") << 4 << u"La quota spettante ai figli, naturali e legittimi"_s;
+    QTest::newRow("5") << 5 << u"Gli ascendenti sono i genitori, ma anche i nonni"_s;
+    QTest::newRow("6") << 6 << u"Al coniuge spetta sempre il diritto di abitazione"_s;
+    QTest::newRow("7") << 7 << u"I fratelli e le sorelle unilaterali"_s;
+    QTest::newRow("8") << 8 << u"La parte di eredità disponibile esiste solo se"_s;
+    QTest::newRow("9") << 9 << u"Viene riportata in percentuale sull'eredità"_s;
+    QTest::newRow("10") << 10 << u"In caso di pluralità di ascendenti legittimi"_s;
+    QTest::newRow("11") << 11 << u"I fratelli e le sorelle unilaterali"_s;
+}
+
+void TestSuccessioneWindow::explanations()
+{
+    QFETCH(int, index);
+    QFETCH(QString, begins);
+    // Also with every field empty.
+    m_window->setCaseRecord({});
+    const Results before = m_window->results();
+    auto* button = m_window->findChild<QPushButton*>(u"spiega1_%1"_s.arg(index));
+    QVERIFY(button);
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(m_t->prompts.calls().size(), 1);
+    const FakePrompts::Call call = m_t->prompts.last();
+    QCOMPARE(call.kind, FakePrompts::Kind::Inform);
+    QCOMPARE(call.title, u"Quotara: aiuto in linea"_s);
+    QVERIFY2(call.text.startsWith(begins), qPrintable(call.text));
+    QCOMPARE(call.text, SuccessioneWindow::spiegazione(index));
+    QVERIFY(m_window->results() == before);
+    if (index == 11)
+        QCOMPARE(call.text, SuccessioneWindow::spiegazione(7));
+}
+
+void TestSuccessioneWindow::explanationOutOfRange()
+{
+    m_window->spiega1_Click(0);
+    m_window->spiega1_Click(12);
+    QCOMPARE(m_t->prompts.calls().size(), 2);
+    QCOMPARE(m_t->prompts.calls().at(0).text, SuccessioneWindow::spiegazione(1));
+    QCOMPARE(m_t->prompts.calls().at(1).text, SuccessioneWindow::spiegazione(1));
+}
+
+void TestSuccessioneWindow::aiutoShowsSteps()
+{
+    QTest::mouseClick(m_window->findChild<QPushButton*>(u"aiuto"_s), Qt::LeftButton);
+    const FakePrompts::Call call = m_t->prompts.last();
+    QCOMPARE(call.kind, FakePrompts::Kind::Inform);
+    QCOMPARE(call.title, Quotaramod::titoloaiuto());
+    QCOMPARE(call.text,
+             u"- Digitare le informazioni sui dati generali della successione;\r"
+             u"- digitare il numero di eredi per ogni tipo e scegliere la presenza o meno del "
+             u"coniuge;\r"
+             u"- o aprire un file archiviato per prelevare i dati;\r"
+             u"- seguire le indicazioni in linea nella casella gialla;\r"
+             u"- procedere con la consultazione delle norme del Codice Civile cliccando sul tasto "
+             u"Norme."_s);
+}
+
+void TestSuccessioneWindow::aggiornapasso_data()
+{
+    QTest::addColumn<QString>("decuius");
+    QTest::addColumn<QString>("successione");
+    QTest::addColumn<QString>("beni");
+    QTest::addColumn<QString>("passo");
+    QTest::newRow("no name") << QString() << QString() << QString()
+                             << u"aprire un file con i dati archiviati o iniziare l'immissione "
+                                u"dei dati digitando il nome del de cuius"_s;
+    QTest::newRow("no type") << u"Rossi"_s << QString() << u"100"_s
+                             << u"scegliere la tipologia della successione"_s;
+    QTest::newRow("no value") << u"Rossi"_s << u"legittima"_s << QString()
+                              << u"digitare il valore numerico della stima dei beni che formano "
+                                 u"l'asse ereditario"_s;
+    QTest::newRow("all there") << u"Rossi"_s << u"xyz"_s << u"0"_s
+                               << u"immettere il numero di ogni tipo di erede, correggere, "
+                                  u"archiviare quanto immesso, visualizzare le quote "
+                                  u"dell'eredità"_s;
+}
+
+void TestSuccessioneWindow::aggiornapasso()
+{
+    QFETCH(QString, decuius);
+    QFETCH(QString, successione);
+    QFETCH(QString, beni);
+    QFETCH(QString, passo);
+    CaseRecord record = m_window->caseRecord();
+    record.decuius = decuius;
+    record.successione = successione;
+    record.beni = beni;
+    m_window->setCaseRecord(record);
+    m_window->aggiornapasso();
+    QCOMPARE(label(u"passo"_s), passo);
+}
+
+void TestSuccessioneWindow::caseRecordRecomputes()
+{
+    const CaseRecord record{
+        u"Anna, vedova Bianchi"_s, u"entrambe"_s, u"90000"_s, QString(), u"2"_s, u"sì"_s, u"1"_s};
+    m_window->setCaseRecord(record);
+    QCOMPARE(m_window->caseRecord(), record);
+
+    Calculator expected = Calculator::opened();
+    expected.apply(record);
+    QVERIFY(m_window->results() == expected.results());
+    QCOMPARE(label(u"quotaascendenti_2"_s), u"3/12"_s);
+    QCOMPARE(label(u"quota2_3"_s), u"60.000,00"_s);
+    QCOMPARE(label(u"quotaascendente_1"_s), u"12,5"_s);
+    QCOMPARE(label(u"quotafratelli_1"_s), u"nulla"_s);
+}
+
+QTEST_MAIN(TestSuccessioneWindow)
+#include "tst_successionewindow.moc"
