@@ -4,6 +4,9 @@
 #include "app/prompts.h"
 #include "app/quotaramod.h"
 #include "app/twips.h"
+#include "output/document.h"
+#include "output/documentpresenter.h"
+#include "report.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -244,7 +247,10 @@ QString SuccessioneWindow::spiegazione(int index)
 }
 
 SuccessioneWindow::SuccessioneWindow(Forms& forms, QWidget* parent)
-    : QMainWindow(parent), m_forms(forms), m_frame(*this, forms, frameDescription())
+    : QMainWindow(parent), m_forms(forms), m_frame(*this, forms, frameDescription()),
+      m_files(
+          forms.prompts(), this, m_nomefile, [this] { return caseRecord(); },
+          [this](const CaseRecord& record) { setCaseRecord(record); })
 {
     setWindowTitle(u"Quotara: dati della successione"_s);
     setStyleSheet(u"SuccessioneWindow, QWidget#area { background-color: #c0c0c0; }"_s);
@@ -255,22 +261,23 @@ SuccessioneWindow::SuccessioneWindow(Forms& forms, QWidget* parent)
     buildFoot(area);
     render();
     connectHandlers();
+    m_frame.setFileButtonHandler([this](int index) { Toolbar1_ButtonClick(index); });
     Form_Load();
 }
 
 void SuccessioneWindow::buildMenu()
 {
     QMenu* file = m_frame.fileMenu();
-    const auto item = [file](const QString& text, const QString& name) {
-        QAction* action = file->addAction(text);
+    const auto item = [this, file](const QString& text, const QString& name,
+                                   void (SuccessioneWindow::*handler)()) {
+        QAction* action = file->addAction(text, this, handler);
         action->setObjectName(name);
-        return action;
     };
-    item(u"&Apri..."_s, u"apri"_s);
-    item(u"&Salva"_s, u"salva"_s);
-    item(u"Salva con &nome..."_s, u"salvanome"_s);
-    item(u"&Elimina..."_s, u"eliminare"_s);
-    item(u"S&tampa dati finestra"_s, u"stampa"_s);
+    item(u"&Apri..."_s, u"apri"_s, &SuccessioneWindow::apri_Click);
+    item(u"&Salva"_s, u"salva"_s, &SuccessioneWindow::salva_Click);
+    item(u"Salva con &nome..."_s, u"salvanome"_s, &SuccessioneWindow::salvanome_Click);
+    item(u"&Elimina..."_s, u"eliminare"_s, &SuccessioneWindow::eliminare_click);
+    item(u"S&tampa dati finestra"_s, u"stampa"_s, &SuccessioneWindow::stampa_Click);
     m_frame.finishFileMenu();
 }
 
@@ -476,6 +483,54 @@ void SuccessioneWindow::setCaseRecord(const CaseRecord& record)
     m_ascendenti->setText(record.ascendenti);
     m_coniuge->setEditText(record.coniuge);
     m_fratelli->setText(record.fratelli);
+}
+
+void SuccessioneWindow::apri_Click()
+{
+    m_files.apri();
+}
+
+void SuccessioneWindow::salva_Click()
+{
+    m_files.salva();
+}
+
+void SuccessioneWindow::salvanome_Click()
+{
+    m_files.salvanome();
+}
+
+void SuccessioneWindow::eliminare_click()
+{
+    m_files.eliminare();
+}
+
+void SuccessioneWindow::stampa_Click()
+{
+    m_passo->setText(u"sto caricando WORD"_s);
+    Document document;
+    buildReport(document, caseRecord(), results());
+    m_forms.presenter().present(document.textDocument(), u"successione"_s);
+}
+
+// Buttons 1 to 4 are the file and print commands; any other index the frame
+// passes on opens a case.
+void SuccessioneWindow::Toolbar1_ButtonClick(int index)
+{
+    switch (index) {
+    case 2:
+        salva_Click();
+        return;
+    case 3:
+        eliminare_click();
+        return;
+    case 4:
+        stampa_Click();
+        return;
+    default:
+        apri_Click();
+        return;
+    }
 }
 
 void SuccessioneWindow::spiega1_Click(int index)

@@ -3,6 +3,7 @@
 #include "app/clsresize.h"
 #include "app/mainframe.h"
 #include "calculator.h"
+#include "casefilecommands.h"
 #include "caserecord.h"
 #include "results.h"
 
@@ -41,6 +42,16 @@ public:
     const Results& results() const { return m_calculator.results(); }
     const CalculatorState& state() const { return m_calculator.state(); }
 
+    /// The file commands (case files) and the report.
+    void apri_Click();
+    void salva_Click();
+    void salvanome_Click();
+    void eliminare_click();
+    void stampa_Click();
+
+    /// The current case file; empty until a case is opened or saved.
+    const QString& nomefile() const { return m_nomefile; }
+
     void spiega1_Click(int index);
     void aiuto_Click();
     void aggiornapasso();
@@ -62,12 +73,15 @@ private:
     void fratelli_Change(const QString& text);
     void coniuge_Change(const QString& text);
     void coniuge_Click();
+    void Toolbar1_ButtonClick(int index);
     void render();
 
     Forms& m_forms;
     MainFrame m_frame;
     ClsResize m_resize;
     Calculator m_calculator;
+    QString m_nomefile;
+    CaseFileCommands m_files;
 
     QLineEdit* m_decuius = nullptr;
     QComboBox* m_successione = nullptr;

@@ -5,12 +5,16 @@
 #include "testforms.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <memory>
 
 using namespace Qt::Literals::StringLiterals;
@@ -36,6 +40,9 @@ private Q_SLOTS:
     void aggiornapasso_data();
     void aggiornapasso();
     void caseRecordRecomputes();
+    void saveAndOpenThroughToolbarAndMenu();
+    void printThroughToolbar();
+    void deleteAsksForTheFile();
 
 private:
     QString label(const QString& name) const;
@@ -363,6 +370,53 @@ void TestSuccessioneWindow::caseRecordRecomputes()
     QCOMPARE(label(u"quota2_3"_s), u"60.000,00"_s);
     QCOMPARE(label(u"quotaascendente_1"_s), u"12,5"_s);
     QCOMPARE(label(u"quotafratelli_1"_s), u"nulla"_s);
+}
+
+void TestSuccessioneWindow::saveAndOpenThroughToolbarAndMenu()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(u"Quotara-dati-rossi"_s);
+    const CaseRecord saved{u"Rossi, Mario"_s, u"entrambe"_s, u"120000"_s, u"2"_s,
+                           QString(),         u"sì"_s,       QString()};
+    m_window->setCaseRecord(saved);
+    m_t->prompts.chooseNext(path);
+    m_window->findChild<QAction*>(u"Toolbar1_2"_s)->trigger();
+    QVERIFY(QFile::exists(path));
+    QCOMPARE(m_window->nomefile(), path);
+
+    m_window->setCaseRecord(
+        {u"Verdi"_s, u"legittima"_s, u"5"_s, QString(), u"1"_s, u"no"_s, u"3"_s});
+    QCOMPARE(label(u"quotaascendenti_2"_s), u"min.metà"_s);
+
+    m_t->prompts.chooseNext(path);
+    m_window->findChild<QAction*>(u"apri"_s)->trigger();
+    QCOMPARE(m_window->caseRecord(), saved);
+    QCOMPARE(label(u"quotaascendenti_2"_s), QString());
+    QCOMPARE(label(u"quota1_1"_s), u"60.000,00"_s);
+    QCOMPARE(label(u"quotafiglio_2"_s), u"33,333"_s);
+    QCOMPARE(m_window->findChild<QPlainTextEdit*>(u"art"_s)->toPlainText(), u"540 542 581"_s);
+}
+
+void TestSuccessioneWindow::printThroughToolbar()
+{
+    QTest::keyClicks(edit(u"figli"_s), u"2"_s);
+    m_window->findChild<QAction*>(u"Toolbar1_4"_s)->trigger();
+    QCOMPARE(m_t->presenter.count(), 1);
+    QCOMPARE(m_t->presenter.lastPurpose(), u"successione"_s);
+    QCOMPARE(label(u"passo"_s), u"sto caricando WORD"_s);
+    const QString text = m_t->presenter.last()->toPlainText();
+    QVERIFY2(text.contains(u"Risultati della successione (articoli del Codice civile n.540 581)"_s),
+             qPrintable(text));
+    QVERIFY(text.contains(u"33,333"_s));
+}
+
+void TestSuccessioneWindow::deleteAsksForTheFile()
+{
+    m_window->findChild<QAction*>(u"Toolbar1_3"_s)->trigger();
+    QCOMPARE(m_t->prompts.calls().size(), 1);
+    QCOMPARE(m_t->prompts.last().kind, FakePrompts::Kind::OpenFile);
+    QCOMPARE(m_t->prompts.last().title, Quotaramod::titoloelimina());
 }
 
 QTEST_MAIN(TestSuccessioneWindow)
