@@ -10,7 +10,6 @@
 #include "willtexts.h"
 
 #include <QAction>
-#include <QFile>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
@@ -71,12 +70,6 @@ void placeButton(QPushButton* button, const QRect& twips)
     button->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
 }
 
-// Case files are offered under this name pattern; any file may be chosen.
-QString eliminaFilter()
-{
-    return QStringLiteral("Tutti i file (*.*);;File Quotara-dati- (Quotara-dati-*)");
-}
-
 } // namespace
 
 FrameDescription TestamentoWindow::frameDescription()
@@ -98,7 +91,9 @@ FrameDescription TestamentoWindow::frameDescription()
 }
 
 TestamentoWindow::TestamentoWindow(Forms& forms, QWidget* parent)
-    : QMainWindow(parent), m_forms(forms), m_frame(*this, forms, frameDescription())
+    : QMainWindow(parent), m_forms(forms), m_frame(*this, forms, frameDescription()),
+      m_files(
+          forms.prompts(), this, m_nomefile, [] { return CaseRecord{}; }, [](const CaseRecord&) {})
 {
     setWindowTitle(WillTexts::windowTitle());
     buildMenu();
@@ -254,14 +249,7 @@ void TestamentoWindow::apri_Click()
 
 void TestamentoWindow::eliminare_click()
 {
-    FileDialogRequest request;
-    request.title = Quotaramod::titoloelimina();
-    request.filter = eliminaFilter();
-    const QString path = m_forms.prompts().chooseOpenFile(this, request);
-    m_dialogFileName = path;
-    if (path.isEmpty())
-        return;
-    QFile::remove(path);
+    m_files.eliminare();
 }
 
 void TestamentoWindow::stima_Click(int index)

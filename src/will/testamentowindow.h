@@ -2,6 +2,7 @@
 
 #include "app/clsresize.h"
 #include "app/mainframe.h"
+#include "succession/casefilecommands.h"
 
 #include <QMainWindow>
 #include <QUrl>
@@ -51,8 +52,10 @@ private:
     QLabel* m_nome = nullptr;
     std::array<QPlainTextEdit*, 5> m_aspectTexts{};
     QLabel* m_passo = nullptr;
-    /// The file name this window's own file dialog keeps between uses.
-    QString m_dialogFileName;
+    /// This window holds no case: Elimina never reads or changes it.
+    QString m_nomefile;
+    /// Elimina with this window's own dialog, apart from the calculator's.
+    CaseFileCommands m_files;
 };
 
 void registerWillWindows(Forms& forms);
