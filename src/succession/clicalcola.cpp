@@ -1,4 +1,7 @@
+#include "clicalcola.h"
+
 #include "calculator.h"
+#include "casefile.h"
 #include "caserecord.h"
 #include "results.h"
 
@@ -19,7 +22,8 @@ namespace {
 
 struct Options
 {
-    CaseRecord record;
+    QList<std::pair<QString, QString>> values; ///< option and text, in the given order
+    QString file;
     bool json = false;
 };
 
@@ -62,7 +66,9 @@ void usage(QTextStream& err)
 {
     err << "uso: quotara-cli calcola [--tipo testamentaria|legittima|entrambe] [--beni VALORE]\n"
            "       [--figli N] [--ascendenti N] [--fratelli N] [--coniuge sì|no]\n"
-           "       [--decuius NOME] [--json]\n";
+           "       [--decuius NOME] [--file FILE] [--json]\n"
+           "Con --file il caso si legge da un file di dati; le altre opzioni ne cambiano i "
+           "campi.\n";
 }
 
 // Checks one option's value; returns the message of what is wrong, if anything.
@@ -102,17 +108,17 @@ QString* fieldOf(CaseRecord& record, const QString& option)
     return nullptr;
 }
 
-std::optional<Options> parse(const QStringList& args, const CaseRecord& start, QTextStream& err)
+std::optional<Options> parse(const QStringList& args, QTextStream& err)
 {
-    Options options{start, false};
+    Options options;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& option = args[i];
         if (option == u"--json") {
             options.json = true;
             continue;
         }
-        QString* field = fieldOf(options.record, option);
-        if (!field) {
+        CaseRecord probe;
+        if (option != u"--file" && !fieldOf(probe, option)) {
             err << "quotara-cli calcola: opzione sconosciuta: " << option << '\n';
             usage(err);
             return std::nullopt;
@@ -126,9 +132,27 @@ std::optional<Options> parse(const QStringList& args, const CaseRecord& start, Q
             err << "quotara-cli calcola: " << *message << '\n';
             return std::nullopt;
         }
-        *field = value;
+        if (option == u"--file")
+            options.file = value;
+        else
+            options.values.append({option, value});
     }
     return options;
+}
+
+std::optional<CaseRecord> caseOf(const Options& options, CaseRecord record, QTextStream& err)
+{
+    if (!options.file.isEmpty()) {
+        const CaseFile::Reading reading = CaseFile::read(options.file);
+        if (!reading.record) {
+            err << "quotara-cli calcola: " << options.file << ": " << reading.fault << '\n';
+            return std::nullopt;
+        }
+        record = *reading.record;
+    }
+    for (const auto& [option, value] : options.values)
+        *fieldOf(record, option) = value;
+    return record;
 }
 
 QString padded(const QString& text, int width)
@@ -190,15 +214,16 @@ void printJson(const CaseRecord& record, const Results& results, QTextStream& ou
 
 } // namespace
 
-/// `quotara-cli calcola`: the shares of one case, as the succession window
-/// shows them once the case's texts are typed into a freshly opened window.
 int cliCalcola(const QStringList& args, QTextStream& out, QTextStream& err)
 {
-    Calculator calculator = Calculator::opened();
-    const std::optional<Options> options = parse(args, calculator.record(), err);
+    const std::optional<Options> options = parse(args, err);
     if (!options)
         return 2;
-    calculator.apply(options->record);
+    Calculator calculator = Calculator::opened();
+    const std::optional<CaseRecord> record = caseOf(*options, calculator.record(), err);
+    if (!record)
+        return 2;
+    calculator.apply(*record);
     if (options->json)
         printJson(calculator.record(), calculator.results(), out);
     else
