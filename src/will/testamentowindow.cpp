@@ -6,6 +6,7 @@
 #include "app/twips.h"
 #include "output/document.h"
 #include "output/documentpresenter.h"
+#include "succession/successionewindow.h"
 #include "willprintout.h"
 #include "willtexts.h"
 
@@ -238,12 +239,10 @@ void TestamentoWindow::stampa_Click()
 
 void TestamentoWindow::apri_Click()
 {
-    QWidget* succession = m_forms.form(WindowId::successione);
+    auto* succession = m_forms.formAs<SuccessioneWindow>(WindowId::successione);
     if (!succession)
         return;
-    // The succession window's own Apri: it loads the case into its fields.
-    if (auto* apri = succession->findChild<QAction*>(QStringLiteral("apri")))
-        apri->trigger();
+    succession->apri_Click();
     m_forms.show(WindowId::successione);
 }
 

@@ -1,3 +1,4 @@
+#include "succession/successionewindow.h"
 #include "testforms.h"
 #include "will/testamentowindow.h"
 
@@ -80,6 +81,8 @@ private Q_SLOTS:
     void linksReachThePrompts();
     void eliminaDeletesTheChosenFile_data();
     void eliminaDeletesTheChosenFile();
+    void apriShowsTheCalculatorWithTheCase_data();
+    void apriShowsTheCalculatorWithTheCase();
 };
 
 void TestTestamentoWindow::showsTheGuide()
@@ -319,6 +322,69 @@ void TestTestamentoWindow::eliminaDeletesTheChosenFile()
     QVERIFY(call.request.fileName.isEmpty());
     QCOMPARE(t.prompts.calls().size(), 1);
     QCOMPARE(QFile::exists(path), cancel);
+}
+
+void TestTestamentoWindow::apriShowsTheCalculatorWithTheCase_data()
+{
+    QTest::addColumn<bool>("cancel");
+    QTest::addColumn<bool>("calculatorOpen");
+    QTest::addColumn<bool>("fromToolbar");
+    QTest::newRow("calculator created by Apri") << false << false << false;
+    QTest::newRow("calculator already open") << false << true << false;
+    QTest::newRow("toolbar button 1") << false << false << true;
+    QTest::newRow("cancelled, calculator created") << true << false << false;
+    QTest::newRow("cancelled, calculator open") << true << true << false;
+}
+
+void TestTestamentoWindow::apriShowsTheCalculatorWithTheCase()
+{
+    QFETCH(bool, cancel);
+    QFETCH(bool, calculatorOpen);
+    QFETCH(bool, fromToolbar);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("Quotara-dati-rossi"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    // Written by hand as the program stores a case: Windows-1252, CR LF.
+    file.write("\"Rossi, Mario\",\"legittima\",\"90000\",\"2\",\"0\",\"s\xEC\",\"0\"\r\n");
+    file.close();
+
+    TestForms t;
+    registerSuccessionWindows(t.forms);
+    registerWill(t);
+    if (calculatorOpen)
+        t.forms.show(WindowId::successione);
+    TestamentoWindow* window = openWill(t);
+    QVERIFY(window->isVisible());
+    t.prompts.chooseNext(cancel ? QString() : path);
+    if (fromToolbar)
+        window->frame().Toolbar1_ButtonClick(1);
+    else
+        action(window, QStringLiteral("apri"))->trigger();
+
+    QCOMPARE(t.prompts.calls().first().kind, FakePrompts::Kind::OpenFile);
+    QCOMPARE(t.prompts.calls().first().request.title, QStringLiteral("Apri file"));
+    auto* calculator = qobject_cast<SuccessioneWindow*>(t.forms.loadedForm(WindowId::successione));
+    QVERIFY(calculator);
+    QVERIFY(calculator->isVisible());
+    QVERIFY(window->isVisible());
+    const CaseRecord loaded = calculator->caseRecord();
+    if (cancel) {
+        QVERIFY(loaded.decuius.isEmpty());
+        QVERIFY(calculator->nomefile().isEmpty());
+        return;
+    }
+    const CaseRecord expected{QStringLiteral("Rossi, Mario"),
+                              QStringLiteral("legittima"),
+                              QStringLiteral("90000"),
+                              QStringLiteral("2"),
+                              QStringLiteral("0"),
+                              QStringLiteral("sì"),
+                              QStringLiteral("0")};
+    QCOMPARE(loaded, expected);
+    QCOMPARE(calculator->nomefile(), path);
+    QCOMPARE(calculator->results().art, QStringLiteral("540 581"));
 }
 
 QTEST_MAIN(TestTestamentoWindow)
