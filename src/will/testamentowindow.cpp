@@ -154,11 +154,11 @@ void TestamentoWindow::buildAspects(QWidget* area)
         const int top = kAspectTop + static_cast<int>(i) * kAspectStep;
         makeLabel(area, aspect.headingName, aspect.heading, QRect(120, top, 1560, 255), false);
         m_aspectTexts[i] =
-            makeText(area, aspect.textName, aspect.text, QRect(1740, top, 2760, 435));
+            makeText(area, aspect.textName, aspect.text, QRect(1740, top, 3000, 435));
         const int index = static_cast<int>(i) + 1;
         auto* spiega = new QPushButton(QStringLiteral("?"), area);
         spiega->setObjectName(QStringLiteral("spiega_%1").arg(index));
-        placeButton(spiega, QRect(4560, top + 60, 315, 315));
+        placeButton(spiega, QRect(4800, top + 60, 315, 315));
         connect(spiega, &QPushButton::clicked, this, [this, index] { spiega_Click(index); });
     }
 }
@@ -166,11 +166,14 @@ void TestamentoWindow::buildAspects(QWidget* area)
 void TestamentoWindow::buildAdviceAndExample(QWidget* area)
 {
     makeLabel(area, QStringLiteral("Label1"), WillTexts::adviceHeading(),
-              QRect(5040, 1470, 4440, 255), true);
-    makeText(area, QStringLiteral("Text2"), WillTexts::advice(), QRect(5040, 1770, 4440, 2355));
+              QRect(5220, 1470, 4260, 255), true);
+    // The advice is broken into its lines by hand.
+    makeText(area, QStringLiteral("Text2"), WillTexts::advice(), QRect(5220, 1770, 4260, 2355))
+        ->setLineWrapMode(QPlainTextEdit::NoWrap);
     makeLabel(area, QStringLiteral("Label5"), WillTexts::exampleHeading(),
-              QRect(120, 4230, 9360, 255), true);
-    makeText(area, QStringLiteral("esempio"), WillTexts::example(), QRect(120, 4500, 9360, 810));
+              QRect(120, 4200, 9360, 255), true)
+        ->setFont(windowFont(8.25, false));
+    makeText(area, QStringLiteral("esempio"), WillTexts::example(), QRect(120, 4455, 9360, 900));
 }
 
 void TestamentoWindow::buildLinks(QWidget* area)
@@ -181,7 +184,7 @@ void TestamentoWindow::buildLinks(QWidget* area)
         auto* stima = new QPushButton(links[i].caption, area);
         stima->setObjectName(QStringLiteral("stima_%1").arg(index));
         stima->setToolTip(links[i].url.toString());
-        placeButton(stima, QRect(120 + static_cast<int>(i) * 3180, 5370, 3000, 330));
+        placeButton(stima, QRect(120 + static_cast<int>(i) * 3180, 5400, 3000, 315));
         connect(stima, &QPushButton::clicked, this, [this, index] { stima_Click(index); });
     }
 }
