@@ -88,6 +88,7 @@ NormsWindow::NormsWindow(Forms& forms, const Norms::TitleDescription& title, QWi
 void NormsWindow::buildControls()
 {
     QWidget* area = m_frame.area();
+    area->setFont(sansSerif(8.25, false));
 
     auto* frame3 = new QGroupBox(m_title.frameHeading, area);
     frame3->setObjectName(QStringLiteral("Frame3"));
@@ -120,6 +121,7 @@ void NormsWindow::buildControls()
     m_passo->setGeometry(Twips::rect(2400, 5640, 4695, 450));
     m_passo->setStyleSheet(QStringLiteral("background-color: #ffff00;"));
     m_passo->setWordWrap(true);
+    m_passo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_passo->setToolTip(
         QStringLiteral("indicazioni sulla corretta procedura di gestione dei dati"));
 
