@@ -75,6 +75,5 @@ private:
     QTextCursor m_cursor;
     QString m_fontName;
     double m_fontSize = 12;
-    bool m_pageBreakPending = false;
     std::vector<Table> m_tables;
 };
