@@ -239,28 +239,44 @@ void TestSummary::printsTheWholeHelp()
 void TestSummary::savesTheHelp_data()
 {
     QTest::addColumn<bool>("programWritable");
-    QTest::newRow("program folder") << true;
-    QTest::newRow("documents folder") << false;
+    QTest::addColumn<bool>("documentsWritable");
+    QTest::newRow("program folder") << true << true;
+    QTest::newRow("documents folder") << false << true;
+    QTest::newRow("nowhere") << false << false;
 }
 
 void TestSummary::savesTheHelp()
 {
     QFETCH(bool, programWritable);
+    QFETCH(bool, documentsWritable);
     TestForms t;
     Sommario* sommario = openSummary(t);
     QTemporaryDir program;
     QTemporaryDir documents;
-    // A folder that does not exist cannot be written to, whoever runs the test.
+    // Folders that do not exist, or cannot be made below a plain file, cannot
+    // be written to, whoever runs the test.
     const QString programFolder = programWritable ? program.path() : program.filePath(u"assente"_s);
-    sommario->setSaveFolders(programFolder, documents.path());
+    QFile plain(documents.filePath(u"file"_s));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    const QString documentsFolder =
+        documentsWritable ? documents.path() : documents.filePath(u"file/cartella"_s);
+    sommario->setSaveFolders(programFolder, documentsFolder);
     QTest::mouseClick(sommario->findChild<QPushButton*>(u"cmdstampa"_s), Qt::LeftButton);
+    QCOMPARE(t.presenter.count(), 1);
 
-    const QString expected =
-        QDir(programWritable ? program.path() : documents.path()).filePath(u"Quotara-guida.odt"_s);
-    QVERIFY(QFile::exists(expected));
-    QCOMPARE(QFile::exists(QDir(documents.path()).filePath(u"Quotara-guida.odt"_s)),
-             !programWritable);
+    const QString inProgram = QDir(program.path()).filePath(u"Quotara-guida.odt"_s);
+    const QString inDocuments = QDir(documents.path()).filePath(u"Quotara-guida.odt"_s);
+    QCOMPARE(QFile::exists(inProgram), programWritable);
+    QCOMPARE(QFile::exists(inDocuments), !programWritable && documentsWritable);
+    if (!programWritable && !documentsWritable) {
+        QCOMPARE(t.prompts.last().kind, FakePrompts::Kind::Warn);
+        QVERIFY(t.prompts.last().text.contains(u"Quotara-guida.odt"_s));
+        return;
+    }
+    const QString expected = programWritable ? inProgram : inDocuments;
     QCOMPARE(t.prompts.last().kind, FakePrompts::Kind::Inform);
+    QCOMPARE(t.prompts.last().title, u"Quotara: aiuto in linea"_s);
     QVERIFY(t.prompts.last().text.contains(QDir::toNativeSeparators(expected)));
 
     QFile file(expected);
