@@ -159,7 +159,7 @@ const QString& text1Text()
         u"Art.540 C.C. secondo comma: \"Al coniuge, anche quando concorra con altri chiamati, "
         u"sono riservati i diritti di abitazione sulla casa adibita a residenza familiare e di "
         u"uso sui mobili che la corredano, se di proprietà del defunto o comuni. Tali diritti "
-        u"gravano sulla porzione disponibile e qualora questa non sia sufficiente, per il "
+        u"gravano sulla porzione disponibile e, qualora questa non sia sufficiente, per il "
         u"rimanente sulla quota di riserva del coniuge ed eventualmente sulla quota riservata ai "
         u"figli.\" (Secondo la giurisprudenza tale comma è applicabile sia alla successione "
         u"testamentaria che alla successione legittima)."_s;

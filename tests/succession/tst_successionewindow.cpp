@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
+#include <algorithm>
 #include <memory>
 
 using namespace Qt::Literals::StringLiterals;
@@ -26,6 +27,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void opening();
+    void text1QuotesArticle540();
     void layout_data();
     void layout();
     void typingChildren();
@@ -143,6 +145,22 @@ void TestSuccessioneWindow::opening()
     QCOMPARE(type->count(), 3);
     QCOMPARE(type->itemText(2), u"entrambe"_s);
     QCOMPARE(m_window->findChild<QComboBox*>(u"coniuge"_s)->itemText(1), u"no"_s);
+}
+
+void TestSuccessioneWindow::text1QuotesArticle540()
+{
+    // The same paragraph as in the norms window's text of Title I.
+    QFile norms(QStringLiteral(QUOTARA_SOURCE_DIR "/src/norms/data/titoloI_Text2.txt"));
+    QVERIFY(norms.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(norms.readAll()).split(u'\n');
+    const auto paragraph = std::find_if(lines.begin(), lines.end(), [](const QString& line) {
+        return line.startsWith(u"Al coniuge, anche quando concorra con altri chiamati"_s);
+    });
+    QVERIFY(paragraph != lines.end());
+    const QString text1 = m_window->findChild<QPlainTextEdit*>(u"Text1"_s)->toPlainText();
+    QCOMPARE(text1, u"Art.540 C.C. secondo comma: \""_s + paragraph->trimmed() +
+                        u"\" (Secondo la giurisprudenza tale comma è applicabile sia alla "
+                        u"successione testamentaria che alla successione legittima)."_s);
 }
 
 void TestSuccessioneWindow::layout_data()
