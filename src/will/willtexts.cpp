@@ -165,8 +165,8 @@ const std::array<Link, 3>& links()
 {
     static const std::array<Link, 3> list = {{
         {QStringLiteral("Codice Civile: il testamento"),
-         QUrl(QStringLiteral(
-             "https://www.studiocataldi.it/codicecivile/codice_civile_II_titolo_III.asp"))},
+         QUrl(QStringLiteral("https://www.normattiva.it/uri-res/"
+                             "N2Ls?urn:nir:stato:regio.decreto:1942-03-16;262~art587"))},
         {QStringLiteral("Registro generale dei testamenti"),
          QUrl(QStringLiteral("https://www.giustizia.it/giustizia/it/mg_3_9_11.wp"))},
         {QStringLiteral("Dichiarazione di successione"),

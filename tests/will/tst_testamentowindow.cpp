@@ -275,8 +275,8 @@ void TestTestamentoWindow::linksReachThePrompts()
     }
     window->stima_Click(4);
     const QList<QUrl> expected = {
-        QUrl(QStringLiteral(
-            "https://www.studiocataldi.it/codicecivile/codice_civile_II_titolo_III.asp")),
+        QUrl(QStringLiteral("https://www.normattiva.it/uri-res/"
+                            "N2Ls?urn:nir:stato:regio.decreto:1942-03-16;262~art587")),
         QUrl(QStringLiteral("https://www.giustizia.it/giustizia/it/mg_3_9_11.wp")),
         QUrl(QStringLiteral("https://www.agenziaentrate.gov.it/portale/web/guest/agenzia/"
                             "amministrazione-trasparente/servizi-erogati/carta-servizi/"
