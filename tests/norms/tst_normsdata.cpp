@@ -64,7 +64,7 @@ void TestNormsData::everyPaneIsThere()
 
 void TestNormsData::articlesInOrderInTheirPane()
 {
-    const ArticleIndex index(titles());
+    const ArticleIndex& index = ArticleIndex::codice();
     QVERIFY(!index.articles().isEmpty());
     ArticleNumber previous{kFirstArticle - 1, 0};
     for (const Article& article : index.articles()) {
@@ -89,7 +89,7 @@ void TestNormsData::articlesInOrderInTheirPane()
 
 void TestNormsData::everyArticleCoveredOnce()
 {
-    const ArticleIndex index(titles());
+    const ArticleIndex& index = ArticleIndex::codice();
     QMap<int, int> covered;
     for (const Article& article : index.articles()) {
         if (article.first.suffix != 0)
@@ -137,7 +137,7 @@ void TestNormsData::repealedEntries_data()
 void TestNormsData::repealedEntries()
 {
     QFETCH(int, number);
-    const ArticleIndex index(titles());
+    const ArticleIndex& index = ArticleIndex::codice();
     const Article* article = index.find(ArticleNumber{number, 0});
     QVERIFY(article);
     QVERIFY(article->repealed);
