@@ -1,8 +1,20 @@
 #include "calculator.h"
 
-#include "app/numbers.h"
-
 using namespace Qt::Literals::StringLiterals;
+
+QString guidanceText(const CaseRecord& record)
+{
+    if (record.decuius.isEmpty())
+        return u"aprire un file con i dati archiviati o iniziare l'immissione dei dati digitando "
+               u"il nome del de cuius"_s;
+    if (record.successione.isEmpty())
+        return u"scegliere la tipologia della successione"_s;
+    if (record.beni.isEmpty())
+        return u"digitare il valore numerico della stima dei beni che formano l'asse "
+               u"ereditario"_s;
+    return u"immettere il numero di ogni tipo di erede, correggere, archiviare quanto immesso, "
+           u"visualizzare le quote dell'eredità"_s;
+}
 
 Calculator::Calculator(const QLocale& locale) : m_locale(locale)
 {
@@ -15,6 +27,7 @@ Calculator Calculator::opened(const QLocale& locale)
     Calculator calculator(locale);
     calculator.successioneChange(u"legittima"_s);
     calculator.coniugeChange(u"sì"_s);
+    calculator.setGuidance(guidanceText(calculator.record()));
     return calculator;
 }
 
@@ -25,25 +38,27 @@ void Calculator::decuiusChange(const QString& text)
 
 void Calculator::successioneChange(const QString& text)
 {
-    m_record.successione = text;
-    if (const int code = typeCode(text))
-        m_state.successione = code;
-    recompute(false);
+    setType(text);
 }
 
 void Calculator::successioneClick(const QString& text)
 {
+    setType(text);
+}
+
+void Calculator::setType(const QString& text)
+{
     m_record.successione = text;
     if (const int code = typeCode(text))
         m_state.successione = code;
-    recompute(true);
+    recompute();
 }
 
 void Calculator::beniChange(const QString& text)
 {
     m_record.beni = text;
     m_state.beni = text;
-    recompute(false);
+    recompute();
 }
 
 void Calculator::figliChange(const QString& text)
@@ -65,7 +80,7 @@ void Calculator::coniugeChange(const QString& text)
 {
     m_record.coniuge = text;
     m_state.coniuge = text == u"sì" ? 1 : 0;
-    recompute(true);
+    recompute();
 }
 
 void Calculator::apply(const CaseRecord& record)
@@ -89,13 +104,12 @@ void Calculator::apply(const CaseRecord& record)
 void Calculator::setCount(double& count, QString& field, const QString& text)
 {
     field = text;
-    count = Numbers::leadingNumber(text);
-    recompute(true);
+    count = countReading(text).value_or(-1);
+    recompute();
 }
 
-void Calculator::recompute(bool clearFirst)
+void Calculator::recompute()
 {
-    if (clearFirst)
-        azzeraquote(m_results);
+    m_fault = inputFault(m_state, m_locale);
     calcolaquote(m_state, m_results, m_locale);
 }

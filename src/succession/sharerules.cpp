@@ -2,6 +2,7 @@
 
 #include "app/numbers.h"
 
+#include <QRegularExpression>
 #include <array>
 #include <cmath>
 #include <optional>
@@ -13,10 +14,9 @@ namespace {
 
 // Where an amount of the tables comes from.
 enum class Source {
-    Share,   // C × numerator / denominator
-    Beni,    // the value text as typed (a share of "intero")
-    Nulla,   // the word "nulla"
-    Leading, // V itself
+    Share, // value × numerator / denominator
+    Beni,  // the value text as typed (a share of "intero")
+    Nulla, // the word "nulla"
 };
 
 struct Caption
@@ -59,7 +59,7 @@ const ColumnRules& column1Rules()
          {share(2, 1, 4), share(3, 1, 2), share(5, 1, 4)}},
         {{{2, u"1/4"_s}, {3, u"2/4"_s}, {4, u"nulla"_s}, {5, u"1/4"_s}},
          {share(2, 1, 4), share(3, 2, 4), share(5, 1, 4)}},
-        {{{4, u"nulla"_s}, {5, u"intero"_s}}, {{5, Source::Leading}}},
+        {{{4, u"nulla"_s}, {5, u"intero"_s}}, {share(5, 1, 1)}},
         {{{2, u"1/3"_s}, {5, u"2/3"_s}}, {share(2, 1, 3), share(5, 2, 3)}},
         {{{2, u"1/3"_s}, {4, u"nulla"_s}, {5, u"2/3"_s}}, {share(2, 1, 3), share(5, 2, 3)}},
         {{{1, u"2/4"_s}, {3, u"1/4"_s}, {5, u"1/4"_s}},
@@ -131,14 +131,14 @@ const QString& stateNote()
     return text;
 }
 
-// Each test that holds overrides the earlier ones; with none, caso stays.
-int findCaso(const CalculatorState& s, int previous)
+// Each test that holds overrides the earlier ones; with none (no heirs), 0.
+int findCaso(const CalculatorState& s)
 {
     const double f = s.figli;
     const double a = s.ascendenti;
     const double b = s.fratelli;
     const int sp = s.coniuge;
-    int caso = previous;
+    int caso = 0;
     if (sp == 1 && f == 0 && b == 0 && a == 0)
         caso = 1;
     if (sp == 1 && b > 0 && a == 0 && f == 0)
@@ -169,21 +169,18 @@ struct Computation
     const CalculatorState& state;
     Results& results;
     const QLocale& locale;
-    double v;                // leading-number reading of the value
-    std::optional<double> c; // locale conversion of the value
-    int rule;                // caso, with an unset one read as 1
+    double value; // the value of the estate, greater than 0
+    int rule;     // caso, with none read as 1
 
     Valore amountOf(const Amount& amount) const
     {
         switch (amount.source) {
         case Source::Share:
-            return Valore::number(*c * amount.numerator / amount.denominator);
+            return Valore::number(value * amount.numerator / amount.denominator);
         case Source::Beni:
             return Valore::text(state.beni);
         case Source::Nulla:
             return Valore::text(u"nulla"_s);
-        case Source::Leading:
-            return Valore::number(v);
         }
         return {};
     }
@@ -196,26 +193,14 @@ struct Computation
 
     void writeAmounts(const ColumnRule& rule, int column) const
     {
-        if (!c)
-            return;
         for (const Amount& amount : rule.amounts)
             results.valore(amount.row, column) = amountOf(amount);
     }
 
-    void fillColumn1() const
+    void fillColumn(const ColumnRules& rules, int column) const
     {
-        const ColumnRule& r = column1Rules()[rule];
-        writeCaptions(r, 1);
-        if (v > 0 || rule == 5)
-            writeAmounts(r, 1);
-    }
-
-    void fillColumn2() const
-    {
-        const ColumnRule& r = column2Rules()[rule];
-        writeCaptions(r, 2);
-        if (rule != 6 || v > 0)
-            writeAmounts(r, 2);
+        writeCaptions(rules[rule], column);
+        writeAmounts(rules[rule], column);
     }
 
     void fillShares() const
@@ -224,26 +209,26 @@ struct Computation
         switch (state.successione) {
         case 3:
             results.art = articles[2];
-            fillColumn1();
-            fillColumn2();
+            fillColumn(column1Rules(), 1);
+            fillColumn(column2Rules(), 2);
             break;
         case 2:
             results.art = articles[1];
-            fillColumn2();
+            fillColumn(column2Rules(), 2);
             break;
         default:
             results.art = articles[0];
-            fillColumn1();
+            fillColumn(column1Rules(), 1);
             break;
         }
     }
 
     // The percentage of the estate an amount represents, rounded half up to
-    // three decimals, on the leading-number reading of the value.
+    // three decimals.
     QString pct(const Valore& amount) const
     {
         const double x = amount.toNumber(locale).value_or(0.0);
-        return Numbers::numberText(std::floor(x / v * 100000 + 0.5) / 1000, locale);
+        return Numbers::numberText(std::floor(x / value * 100000 + 0.5) / 1000, locale);
     }
 
     void divide(int fromRow, int toRow, int column, double count) const
@@ -274,7 +259,7 @@ struct Computation
         if (state.fratelli <= 1)
             return;
         for (int column = 1; column <= 2; ++column) {
-            if (Numbers::leadingNumber(results.valore(4, column).textForm(locale)) == 0)
+            if (!(results.valore(4, column).toNumber(locale).value_or(0.0) > 0))
                 continue;
             divide(4, 8, column, state.fratelli);
             results.quotafratello[column] = pct(results.valore(8, column));
@@ -286,21 +271,6 @@ struct Computation
         shareOfEach(1, 6, state.figli, results.quotafiglio);
         shareOfEach(2, 7, state.ascendenti, results.quotaascendente);
         shareOfEachBrother();
-    }
-
-    void clearAmounts() const
-    {
-        for (int row = 1; row <= 8; ++row) {
-            results.quota1[row].clear();
-            results.quota2[row].clear();
-            results.valori1[row] = {};
-            results.valori2[row] = {};
-        }
-        for (int column = 1; column <= 2; ++column) {
-            results.quotafiglio[column].clear();
-            results.quotaascendente[column].clear();
-            results.quotafratello[column].clear();
-        }
     }
 
     void writeNotes() const
@@ -332,13 +302,11 @@ struct Computation
         }
     }
 
+    // Every amount greater than 0 is shown, however small; "nulla" is not an amount.
     void showAmount(int row, int column) const
     {
-        const Valore& amount = results.valore(row, column);
-        if (Numbers::leadingNumber(amount.textForm(locale)) <= 0)
-            return;
-        const std::optional<double> number = amount.toNumber(locale);
-        if (!number || !std::isfinite(*number))
+        const std::optional<double> number = results.valore(row, column).toNumber(locale);
+        if (!number || !(*number > 0) || !std::isfinite(*number))
             return;
         results.amount(row, column) = Numbers::formatAmount(*number, locale);
     }
@@ -365,6 +333,42 @@ int typeCode(const QString& successione)
     return 0;
 }
 
+std::optional<double> countReading(const QString& text)
+{
+    static const QRegularExpression whole(u"^[0-9]+$"_s);
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return 0.0;
+    if (!whole.match(trimmed).hasMatch())
+        return std::nullopt;
+    return trimmed.toDouble();
+}
+
+std::optional<double> valueReading(const QString& beni, const QLocale& locale)
+{
+    return Numbers::localeNumber(beni, locale);
+}
+
+QString inputFault(const CalculatorState& state, const QLocale& locale)
+{
+    if (state.beni.trimmed().isEmpty())
+        return u"digitare il valore numerico della stima dei beni che formano l'asse "
+               u"ereditario"_s;
+    const std::optional<double> value = valueReading(state.beni, locale);
+    if (!value || !(*value > 0))
+        return u"il valore dei beni deve essere un numero maggiore di zero (ad esempio %1)"_s.arg(
+            Numbers::formatAmount(120000.5, locale));
+    const auto badCount = [](double count) { return !(count >= 0) || std::floor(count) != count; };
+    const QString expected = u" deve essere un numero intero: 0, 1, 2 e così via (vuoto vale 0)"_s;
+    if (badCount(state.figli))
+        return u"il numero dei figli"_s + expected;
+    if (badCount(state.ascendenti))
+        return u"il numero degli ascendenti"_s + expected;
+    if (badCount(state.fratelli))
+        return u"il numero dei fratelli"_s + expected;
+    return {};
+}
+
 void azzeraquote(Results& results)
 {
     for (int column = 1; column <= 2; ++column) {
@@ -387,21 +391,25 @@ void azzeraquote(Results& results)
     }
 }
 
+void clearResults(Results& results)
+{
+    azzeraquote(results);
+    results.art.clear();
+    results.nota.clear();
+    results.notaVisible = false;
+    results.caso = 0;
+}
+
 void calcolaquote(const CalculatorState& state, Results& results, const QLocale& locale)
 {
-    const double v = Numbers::leadingNumber(state.beni);
-    if (v == 0)
+    clearResults(results);
+    if (!inputFault(state, locale).isEmpty())
         return;
-    results.caso = findCaso(state, results.caso);
+    results.caso = findCaso(state);
     const int rule = results.caso >= 1 && results.caso <= 11 ? results.caso : 1;
-    const Computation computation{
-        state, results, locale, v, Numbers::localeNumber(state.beni, locale), rule};
+    const Computation computation{state, results, locale, *valueReading(state.beni, locale), rule};
     computation.fillShares();
-    if (computation.c)
-        computation.sharesOfEachHeir();
-    else
-        computation.clearAmounts();
+    computation.sharesOfEachHeir();
     computation.writeNotes();
-    if (computation.c)
-        computation.showAmounts();
+    computation.showAmounts();
 }

@@ -4,6 +4,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <optional>
 
 /**
  * The values the share rules read, as the succession window keeps them
@@ -15,7 +16,8 @@ struct CalculatorState
     int successione = 0;
     /// The value of the estate as typed; read afresh by every computation.
     QString beni;
-    /// Leading-number readings of the count fields at their last change.
+    /// The counts read at the fields' last change (see countReading); -1 when
+    /// a field's text is not a whole number of at least 0.
     double figli = 0;
     double ascendenti = 0;
     double fratelli = 0;
@@ -28,6 +30,19 @@ struct CalculatorState
 /// The type code of a type text, or 0 when the text is none of the three words.
 int typeCode(const QString& successione);
 
+/// The number of heirs a count text gives: blanks around digits only; an
+/// empty text is 0. None when the text is not a whole number of at least 0.
+std::optional<double> countReading(const QString& text);
+
+/// The one reading of the value of the estate: the whole text converted by the
+/// locale (grouping and decimal separators). None when it is not a number.
+std::optional<double> valueReading(const QString& beni, const QLocale& locale = QLocale());
+
+/// What is wrong with the inputs, for the guidance label: the first of the
+/// value and the counts that cannot be used, in the fields' order, with what
+/// it expects. Empty when every input can be used.
+QString inputFault(const CalculatorState& state, const QLocale& locale = QLocale());
+
 /**
  * Empties every share caption and amount (both columns, rows 1 to 8) and sets
  * every amount to 0. The disposable fraction of column 2, the articles, the
@@ -35,16 +50,19 @@ int typeCode(const QString& successione);
  */
 void azzeraquote(Results& results);
 
+/// Everything azzeraquote clears, and also the articles, the note (emptied
+/// and hidden) and the configuration (0).
+void clearResults(Results& results);
+
 /**
  * The share rules: finds the heir configuration, writes the fractions, the
  * amounts, the share of each heir, the articles and the note for the state.
  *
- * It never clears what it does not write (callers clear first when they
- * must), except with no heirs at all, where it clears every share itself.
- * Nothing is written when the value reads 0. When the value begins with a
- * number but is not a number as a whole ("12abc"), the configuration, the
- * fractions, the articles and the note are written, but every amount and
- * per-head percentage is emptied: there is no sound amount to show.
+ * Every computation starts from cleared results (clearResults), so what is
+ * written is exactly what the current inputs give. When inputFault finds
+ * something wrong, the results stay cleared. The value is read once
+ * (valueReading) for the amounts, the percentages and every test; with no
+ * heirs at all the configuration is 0.
  */
 void calcolaquote(const CalculatorState& state, Results& results,
                   const QLocale& locale = QLocale());

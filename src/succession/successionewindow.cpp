@@ -507,7 +507,8 @@ void SuccessioneWindow::eliminare_click()
 
 void SuccessioneWindow::stampa_Click()
 {
-    m_passo->setText(u"sto caricando WORD"_s);
+    m_calculator.setGuidance(u"sto caricando WORD"_s);
+    m_passo->setText(m_calculator.passo());
     Document document;
     buildReport(document, caseRecord(), results());
     m_forms.presenter().present(document.textDocument(), u"successione"_s);
@@ -545,17 +546,8 @@ void SuccessioneWindow::aiuto_Click()
 
 void SuccessioneWindow::aggiornapasso()
 {
-    if (m_decuius->text().isEmpty())
-        m_passo->setText(u"aprire un file con i dati archiviati o iniziare l'immissione dei dati "
-                         u"digitando il nome del de cuius"_s);
-    else if (m_successione->currentText().isEmpty())
-        m_passo->setText(u"scegliere la tipologia della successione"_s);
-    else if (m_beni->text().isEmpty())
-        m_passo->setText(
-            u"digitare il valore numerico della stima dei beni che formano l'asse ereditario"_s);
-    else
-        m_passo->setText(u"immettere il numero di ogni tipo di erede, correggere, archiviare "
-                         u"quanto immesso, visualizzare le quote dell'eredità"_s);
+    m_calculator.setGuidance(guidanceText(caseRecord()));
+    m_passo->setText(m_calculator.passo());
 }
 
 void SuccessioneWindow::successione_Change(const QString& text)
@@ -620,6 +612,7 @@ void SuccessioneWindow::render()
     if (m_nota->toPlainText() != results.nota)
         m_nota->setPlainText(results.nota);
     m_nota->setVisible(results.notaVisible);
+    m_passo->setText(m_calculator.passo());
 }
 
 void registerSuccessionWindows(Forms& forms)

@@ -54,6 +54,8 @@ public:
 
     void spiega1_Click(int index);
     void aiuto_Click();
+    /// Writes the guidance for the case to `passo`; while an input cannot be
+    /// used, `passo` says what is wrong instead until it is mended.
     void aggiornapasso();
 
 private:

@@ -73,6 +73,34 @@ bool everyShareEmpty(const Results& results)
     return true;
 }
 
+// "field=text" is a change of the field's text, "field!text" a choice from its list.
+bool runSteps(Calculator& calculator, const QStringList& steps)
+{
+    for (const QString& step : steps) {
+        const qsizetype at = step.indexOf(QRegularExpression(u"[=!]"_s));
+        const QString field = step.left(at);
+        const QString text = step.mid(at + 1);
+        const bool chosen = step[at] == u'!';
+        if (field == u"successione")
+            chosen ? calculator.successioneClick(text) : calculator.successioneChange(text);
+        else if (field == u"coniuge")
+            calculator.coniugeChange(text);
+        else if (field == u"figli")
+            calculator.figliChange(text);
+        else if (field == u"ascendenti")
+            calculator.ascendentiChange(text);
+        else if (field == u"fratelli")
+            calculator.fratelliChange(text);
+        else if (field == u"beni")
+            calculator.beniChange(text);
+        else if (field == u"decuius")
+            calculator.decuiusChange(text);
+        else
+            return false;
+    }
+    return true;
+}
+
 struct Heirs
 {
     double figli;
@@ -100,7 +128,15 @@ private Q_SLOTS:
     void noHeirsWipesEarlierConfiguration_data();
     void noHeirsWipesEarlierConfiguration();
     void valueThatIsNotANumber();
-    void valueReadingsDiffer();
+    void valueReadOnce_data();
+    void valueReadOnce();
+    void countReadings_data();
+    void countReadings();
+    void invalidInputsClearEverything_data();
+    void invalidInputsClearEverything();
+    void passoNamesTheWrongField_data();
+    void passoNamesTheWrongField();
+    void passoReturnsToItsText();
     void azzeraquoteLeavesArticlesAndNote();
     void handlerSequences_data();
     void handlerSequences();
@@ -310,28 +346,19 @@ void TestShareRules::edgeCases_data()
         << stateOf(2, u"100"_s, 0, 0, 0, 2) << u"570"_s << u"4.2:intero=100,00 8.2:50=50,00"_s;
     QTest::newRow("legittima, two ascendants alone")
         << stateOf(2, u"100"_s, 0, 2, 0, 0) << u"569"_s << u"2.2:intero=100,00 7.2:50=50,00"_s;
-    QTest::newRow("testamentaria, negative value: captions only")
-        << stateOf(1, u"-120"_s, 2, 0, 1, 0) << u"540 542"_s
-        << u"1.1:2/4= 3.1:1/4= 5.1:1/4= 6.1:0="_s;
-    QTest::newRow("entrambe, negative value: no amount shown")
-        << stateOf(3, u"-120"_s, 2, 0, 1, 0) << u"540 542 581"_s
-        << u"1.1:2/4= 1.2:2/3= 3.1:1/4= 3.2:1/3= 5.1:1/4= 6.1:0= 6.2:33,333="_s;
-    QTest::newRow("legittima, ascendant alone, negative value")
-        << stateOf(2, u"-50"_s, 0, 1, 0, 0) << u"569"_s << u"2.2:intero="_s;
-    QTest::newRow("amount below one is not shown under a decimal comma")
-        << stateOf(2, u"1,5"_s, 2, 0, 1, 0) << u"540 581"_s << u"1.2:2/3=1,00 3.2:1/3= 6.2:50="_s;
-    QTest::newRow("value zero writes nothing")
-        << stateOf(2, u"0"_s, 2, 0, 1, 0) << QString() << QString();
-    QTest::newRow("empty value writes nothing")
-        << stateOf(3, QString(), 2, 0, 1, 0) << QString() << QString();
-    QTest::newRow("value without a leading number writes nothing")
-        << stateOf(3, u"abc"_s, 2, 0, 1, 0) << QString() << QString();
+    QTest::newRow("amounts below one are shown under a decimal comma")
+        << stateOf(2, u"1,5"_s, 2, 0, 1, 0) << u"540 581"_s
+        << u"1.2:2/3=1,00 3.2:1/3=0,50 6.2:33,333=0,50"_s;
+    QTest::newRow("a cent, spouse alone")
+        << stateOf(2, u"0,01"_s, 0, 0, 1, 0) << u"540 583"_s << u"3.2:intero=0,01"_s;
+    QTest::newRow("each of two brothers below one")
+        << stateOf(2, u"0,5"_s, 0, 0, 0, 2) << u"570"_s << u"4.2:intero=0,50 8.2:50=0,25"_s;
+    QTest::newRow("testamentaria, brothers alone below one")
+        << stateOf(1, u"0,4"_s, 0, 0, 0, 3) << u"536"_s << u"4.1:nulla= 5.1:intero=0,40"_s;
+    QTest::newRow("grouping and decimals") << stateOf(2, u"1.234.567,89"_s, 0, 0, 1, 0)
+                                           << u"540 583"_s << u"3.2:intero=1.234.567,89"_s;
     QTest::newRow("no type code fills column 1 only")
         << stateOf(0, u"100"_s, 1, 0, 0, 0) << u"537"_s << u"1.1:1/2=50,00 5.1:1/2=50,00"_s;
-    QTest::newRow("unset configuration reads as the first")
-        << stateOf(2, u"100"_s, 0.5, 0, 1, 0) << u"540 583"_s << u"3.2:intero=100,00"_s;
-    QTest::newRow("negative count matches no configuration")
-        << stateOf(1, u"100"_s, -2, 0, 0, 0) << u"540"_s << u"3.1:1/2=50,00 5.1:1/2=50,00"_s;
 }
 
 void TestShareRules::edgeCases()
@@ -366,9 +393,8 @@ void TestShareRules::noHeirsWipesEarlierConfiguration()
     Results results;
     calcolaquote(stateOf(type, u"1.000"_s, 2, 0, 1, 0), results);
     QCOMPARE(results.caso, 8);
-    // The value field is typed over without clearing: the rules clear themselves.
     calcolaquote(stateOf(type, u"1.000"_s, 0, 0, 0, 0), results);
-    QCOMPARE(results.caso, 8);
+    QCOMPARE(results.caso, 0);
     QCOMPARE(results.art, art);
     QCOMPARE(grid(results), expected);
     QCOMPARE(results.notaVisible, stateNote);
@@ -391,38 +417,202 @@ void TestShareRules::valueThatIsNotANumber()
     calculator.beniChange(u"120"_s);
     QCOMPARE(calculator.results().quota2[1], u"80,00"_s);
 
-    // Typed on without clearing: no amount of the earlier value may stay on view.
+    // Neither the earlier amounts nor the captions may stay on view.
     calculator.beniChange(u"120abc"_s);
     const Results& r = calculator.results();
-    QCOMPARE(r.caso, 8);
-    QCOMPARE(r.art, u"540 542 581"_s);
-    QCOMPARE(grid(r), u"1.1:2/4= 1.2:2/3= 3.1:1/4= 3.2:1/3= 5.1:1/4="_s);
+    QCOMPARE(r.caso, 0);
+    QCOMPARE(r.art, QString());
+    QCOMPARE(grid(r), QString());
     for (int row = 1; row <= 8; ++row) {
-        QCOMPARE(r.valori1[row], Valore());
-        QCOMPARE(r.valori2[row], Valore());
+        QCOMPARE(r.valori1[row], Valore::number(0));
+        QCOMPARE(r.valori2[row], Valore::number(0));
     }
+    QVERIFY(calculator.fault().startsWith(u"il valore dei beni deve essere"_s));
 
     calculator.beniChange(u"120"_s);
+    QCOMPARE(calculator.fault(), QString());
     QCOMPARE(grid(calculator.results()),
              u"1.1:2/4=60,00 1.2:2/3=80,00 3.1:1/4=30,00 3.2:1/3=40,00 5.1:1/4=30,00 "
              u"6.1:25=30,00 6.2:33,333=40,00"_s);
 }
 
-void TestShareRules::valueReadingsDiffer()
+void TestShareRules::valueReadOnce_data()
 {
-    // "1.000": the leading reading is 1, the Italian conversion 1000.
-    const Results r = computed(stateOf(2, u"1.000"_s, 2, 0, 1, 0));
-    QCOMPARE(r.quota2[1], u"666,67"_s);
-    QCOMPARE(r.quota2[3], u"333,33"_s);
-    QCOMPARE(r.quotafiglio[2], u"33333,333"_s);
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("beni");
+    QTest::addColumn<QString>("children");
+    QTest::addColumn<QString>("each");
+    QTest::addColumn<QString>("percentage");
+    QTest::addColumn<QString>("brothersWhole");
+    // Amounts, percentages and tests all come from the locale conversion.
+    QTest::newRow("it: grouping dot")
+        << u"it_IT"_s << u"1.000"_s << u"666,67"_s << u"333,33"_s << u"33,333"_s << u"1.000,00"_s;
+    QTest::newRow("it: decimals") << u"it_IT"_s << u"1.000,50"_s << u"667,00"_s << u"333,50"_s
+                                  << u"33,333"_s << u"1.000,50"_s;
+    QTest::newRow("en: grouping comma")
+        << u"en_US"_s << u"1,000"_s << u"666.67"_s << u"333.33"_s << u"33.333"_s << u"1,000.00"_s;
+    QTest::newRow("en: a dot is the decimal point")
+        << u"en_US"_s << u"1.000"_s << u"0.67"_s << u"0.33"_s << u"33.333"_s << u"1.00"_s;
+}
 
-    const Results whole = computed(stateOf(2, u"1.000"_s, 0, 0, 1, 0));
-    QCOMPARE(whole.valori2[3], Valore::text(u"1.000"_s));
-    QCOMPARE(whole.quota2[3], u"1.000,00"_s);
+void TestShareRules::valueReadOnce()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, beni);
+    QFETCH(QString, children);
+    QFETCH(QString, each);
+    QFETCH(QString, percentage);
+    QFETCH(QString, brothersWhole);
+    const QLocale l(locale);
 
-    const Results brothers = computed(stateOf(1, u"1.000"_s, 0, 0, 0, 2));
-    QCOMPARE(brothers.valori1[5].number(), 1.0);
-    QCOMPARE(brothers.quota1[5], u"1,00"_s);
+    Results r;
+    calcolaquote(stateOf(2, beni, 3, 0, 0, 0), r, l);
+    QCOMPARE(r.quotafigli[2], u"intero"_s);
+    QCOMPARE(r.quota2[1], brothersWhole);
+    calcolaquote(stateOf(2, beni, 2, 0, 1, 0), r, l);
+    QCOMPARE(r.quota2[1], children);
+    QCOMPARE(r.quota2[3], each);
+    QCOMPARE(r.quotafiglio[2], percentage);
+
+    // Brothers and sisters alone with a will: the whole value is disposable.
+    calcolaquote(stateOf(1, beni, 0, 0, 0, 2), r, l);
+    QCOMPARE(r.quota1[5], brothersWhole);
+    QCOMPARE(r.valori1[5].number(), *valueReading(beni, l));
+}
+
+void TestShareRules::countReadings_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("count"); // -1: not a count
+    QTest::newRow("empty") << QString() << 0.0;
+    QTest::newRow("blanks") << u"  "_s << 0.0;
+    QTest::newRow("zero") << u"0"_s << 0.0;
+    QTest::newRow("three") << u"3"_s << 3.0;
+    QTest::newRow("blanks around") << u" 3 "_s << 3.0;
+    QTest::newRow("leading zeros") << u"007"_s << 7.0;
+    QTest::newRow("half") << u"0.5"_s << -1.0;
+    QTest::newRow("decimal comma") << u"1,0"_s << -1.0;
+    QTest::newRow("negative") << u"-1"_s << -1.0;
+    QTest::newRow("plus sign") << u"+2"_s << -1.0;
+    QTest::newRow("digits and letters") << u"2x"_s << -1.0;
+    QTest::newRow("digits and a word") << u"2 figli"_s << -1.0;
+    QTest::newRow("word") << u"due"_s << -1.0;
+}
+
+void TestShareRules::countReadings()
+{
+    QFETCH(QString, text);
+    QFETCH(double, count);
+    QCOMPARE(countReading(text).value_or(-1), count);
+}
+
+void TestShareRules::invalidInputsClearEverything_data()
+{
+    QTest::addColumn<CalculatorState>("state");
+    QTest::addColumn<QString>("fault");
+    const QString value = u"il valore dei beni deve essere un numero maggiore di zero "
+                          u"(ad esempio 120.000,50)"_s;
+    const QString emptyValue =
+        u"digitare il valore numerico della stima dei beni che formano l'asse ereditario"_s;
+    const QString count = u" deve essere un numero intero: 0, 1, 2 e così via (vuoto vale 0)"_s;
+    QTest::newRow("empty value") << stateOf(3, QString(), 0, 1, 0, 2) << emptyValue;
+    QTest::newRow("blank value") << stateOf(3, u"  "_s, 0, 1, 0, 2) << emptyValue;
+    QTest::newRow("zero") << stateOf(3, u"0"_s, 0, 1, 0, 2) << value;
+    QTest::newRow("zero with decimals") << stateOf(3, u"0,00"_s, 0, 1, 0, 2) << value;
+    QTest::newRow("negative") << stateOf(1, u"-120"_s, 0, 1, 0, 2) << value;
+    QTest::newRow("digits and letters") << stateOf(3, u"12abc"_s, 0, 1, 0, 2) << value;
+    QTest::newRow("letters") << stateOf(2, u"abc"_s, 0, 1, 0, 2) << value;
+    QTest::newRow("dot as decimal point under Italian")
+        << stateOf(2, u"1.5"_s, 0, 1, 0, 2) << value;
+    QTest::newRow("half a child") << stateOf(3, u"100"_s, 0.5, 1, 0, 2)
+                                  << u"il numero dei figli"_s + count;
+    QTest::newRow("negative ascendants")
+        << stateOf(3, u"100"_s, 0, -1, 0, 2) << u"il numero degli ascendenti"_s + count;
+    QTest::newRow("fractional brothers")
+        << stateOf(3, u"100"_s, 0, 1, 0, 1.5) << u"il numero dei fratelli"_s + count;
+    QTest::newRow("value before counts") << stateOf(3, u"x"_s, -1, -1, 0, -1) << value;
+    QTest::newRow("children before brothers")
+        << stateOf(3, u"100"_s, -1, 0, 0, -1) << u"il numero dei figli"_s + count;
+}
+
+void TestShareRules::invalidInputsClearEverything()
+{
+    QFETCH(CalculatorState, state);
+    QFETCH(QString, fault);
+    QCOMPARE(inputFault(state), fault);
+
+    // Whatever an earlier computation showed (here both columns and the note) goes.
+    Results results;
+    calcolaquote(stateOf(3, u"100"_s, 0, 1, 0, 2), results);
+    QVERIFY(results.notaVisible);
+    QVERIFY(!grid(results).isEmpty());
+    calcolaquote(state, results);
+    QVERIFY(everyShareEmpty(results));
+    QCOMPARE(results.art, QString());
+    QCOMPARE(results.nota, QString());
+    QVERIFY(!results.notaVisible);
+    QCOMPARE(results.caso, 0);
+    QCOMPARE(results.quotadisponibile[2], u"0"_s);
+}
+
+void TestShareRules::passoNamesTheWrongField_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("passo");
+    const QString opening = u"aprire un file con i dati archiviati o iniziare l'immissione dei "
+                            u"dati digitando il nome del de cuius"_s;
+    const QString count = u" deve essere un numero intero: 0, 1, 2 e così via (vuoto vale 0)"_s;
+    const QString value = u"il valore dei beni deve essere un numero maggiore di zero "
+                          u"(ad esempio 120.000,50)"_s;
+    QTest::newRow("opening") << QStringList() << opening;
+    QTest::newRow("emptied value")
+        << QStringList{u"beni="_s}
+        << u"digitare il valore numerico della stima dei beni che formano l'asse ereditario"_s;
+    QTest::newRow("zero value") << QStringList{u"beni=0"_s} << value;
+    QTest::newRow("value with letters") << QStringList{u"beni=12abc"_s} << value;
+    QTest::newRow("half a child") << QStringList{u"figli=0.5"_s}
+                                  << u"il numero dei figli"_s + count;
+    QTest::newRow("negative ascendants")
+        << QStringList{u"ascendenti=-1"_s} << u"il numero degli ascendenti"_s + count;
+    QTest::newRow("brothers with a letter")
+        << QStringList{u"fratelli=2x"_s} << u"il numero dei fratelli"_s + count;
+    QTest::newRow("the value first") << QStringList{u"figli=x"_s, u"beni=abc"_s} << value;
+    QTest::newRow("one of two faults mended")
+        << QStringList{u"figli=x"_s, u"fratelli=y"_s, u"figli=1"_s}
+        << u"il numero dei fratelli"_s + count;
+    QTest::newRow("value mended") << QStringList{u"beni=-3"_s, u"beni=3"_s} << opening;
+    QTest::newRow("count mended") << QStringList{u"figli=0.5"_s, u"figli=2"_s} << opening;
+    QTest::newRow("count emptied") << QStringList{u"figli=2x"_s, u"figli="_s} << opening;
+    QTest::newRow("a name changes no guidance")
+        << QStringList{u"decuius=Rossi"_s, u"figli=1"_s} << opening;
+}
+
+void TestShareRules::passoNamesTheWrongField()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, passo);
+    Calculator calculator = Calculator::opened();
+    QVERIFY(runSteps(calculator, steps));
+    QCOMPARE(calculator.passo(), passo);
+    QCOMPARE(calculator.fault().isEmpty(), passo == calculator.guidance());
+    if (!calculator.fault().isEmpty())
+        QVERIFY(everyShareEmpty(calculator.results()));
+}
+
+void TestShareRules::passoReturnsToItsText()
+{
+    Calculator calculator = Calculator::opened();
+    calculator.decuiusChange(u"Rossi"_s);
+    calculator.setGuidance(guidanceText(calculator.record()));
+    const QString guidance = u"immettere il numero di ogni tipo di erede, correggere, archiviare "
+                             u"quanto immesso, visualizzare le quote dell'eredità"_s;
+    QCOMPARE(calculator.passo(), guidance);
+    calculator.ascendentiChange(u"1,5"_s);
+    QVERIFY(calculator.passo().startsWith(u"il numero degli ascendenti"_s));
+    QCOMPARE(calculator.guidance(), guidance);
+    calculator.ascendentiChange(u"1"_s);
+    QCOMPARE(calculator.passo(), guidance);
+    QCOMPARE(calculator.results().quotaascendenti[2], u"1/3"_s);
 }
 
 void TestShareRules::azzeraquoteLeavesArticlesAndNote()
@@ -444,7 +634,6 @@ void TestShareRules::handlerSequences_data()
     QTest::addColumn<QString>("art");
     QTest::addColumn<QString>("expected");
 
-    // "field=text" is a change of the field's text, "field!text" a choice from its list.
     QTest::newRow("opening") << QStringList() << u"540 583"_s << u"3.2:intero=100,00"_s;
     QTest::newRow("two children clear and recompute")
         << QStringList{u"figli=2"_s} << u"540 581"_s
@@ -452,9 +641,12 @@ void TestShareRules::handlerSequences_data()
     QTest::newRow("chosen entrambe fills both columns")
         << QStringList{u"successione!entrambe"_s} << u"540 583"_s
         << u"3.1:1/2=50,00 3.2:intero=100,00 5.1:1/2=50,00"_s;
-    QTest::newRow("typed testamentaria keeps column 2 on view")
+    QTest::newRow("typed testamentaria shows column 1 only")
         << QStringList{u"successione=testamentaria"_s} << u"540"_s
-        << u"3.1:1/2=50,00 3.2:intero=100,00 5.1:1/2=50,00"_s;
+        << u"3.1:1/2=50,00 5.1:1/2=50,00"_s;
+    QTest::newRow("typed legittima after entrambe shows column 2 only")
+        << QStringList{u"figli=2"_s, u"successione!entrambe"_s, u"successione=legittima"_s}
+        << u"540 581"_s << u"1.2:2/3=66,67 3.2:1/3=33,33 6.2:33,333=33,33"_s;
     QTest::newRow("chosen testamentaria clears column 2")
         << QStringList{u"successione!testamentaria"_s} << u"540"_s
         << u"3.1:1/2=50,00 5.1:1/2=50,00"_s;
@@ -471,20 +663,25 @@ void TestShareRules::handlerSequences_data()
     QTest::newRow("the name changes nothing")
         << QStringList{u"figli=2"_s, u"decuius=Mario Rossi"_s} << u"540 581"_s
         << u"1.2:2/3=66,67 3.2:1/3=33,33 6.2:33,333=33,33"_s;
-    QTest::newRow("typing the value does not clear")
-        << QStringList{u"figli=2"_s, u"beni=-5"_s} << u"540 581"_s
-        << u"1.2:2/3=66,67 3.2:1/3=33,33 6.2:33,333=33,33"_s;
+    QTest::newRow("a negative value clears everything")
+        << QStringList{u"figli=2"_s, u"beni=-5"_s} << QString() << QString();
     QTest::newRow("a new value overwrites the amounts it shows")
         << QStringList{u"figli=2"_s, u"beni=300"_s} << u"540 581"_s
         << u"1.2:2/3=200,00 3.2:1/3=100,00 6.2:33,333=100,00"_s;
-    QTest::newRow("emptied value after a clearing change shows nothing")
-        << QStringList{u"beni="_s, u"figli=2"_s} << u"540 583"_s << QString();
-    QTest::newRow("half a child shows the earlier configuration")
-        << QStringList{u"figli=2"_s, u"figli=0.5"_s} << u"540 581"_s
-        << u"1.2:2/3=66,67 3.2:1/3=33,33"_s;
-    QTest::newRow("count read by its leading number")
-        << QStringList{u"figli=2 figli"_s, u"coniuge=no"_s} << u"566"_s
-        << u"1.2:intero=100,00 6.2:50=50,00"_s;
+    QTest::newRow("an emptied value shows nothing")
+        << QStringList{u"beni="_s, u"figli=2"_s} << QString() << QString();
+    QTest::newRow("half a child shows nothing")
+        << QStringList{u"figli=2"_s, u"figli=0.5"_s} << QString() << QString();
+    QTest::newRow("a count with words shows nothing")
+        << QStringList{u"figli=2 figli"_s, u"coniuge=no"_s} << QString() << QString();
+    QTest::newRow("a mended count shows its shares")
+        << QStringList{u"figli=0.5"_s, u"figli=2"_s} << u"540 581"_s
+        << u"1.2:2/3=66,67 3.2:1/3=33,33 6.2:33,333=33,33"_s;
+    QTest::newRow("an emptied count is none")
+        << QStringList{u"figli=2"_s, u"figli="_s} << u"540 583"_s << u"3.2:intero=100,00"_s;
+    QTest::newRow("a count with blanks around it")
+        << QStringList{u"figli= 2 "_s} << u"540 581"_s
+        << u"1.2:2/3=66,67 3.2:1/3=33,33 6.2:33,333=33,33"_s;
     QTest::newRow("no heirs under legittima")
         << QStringList{u"coniuge=no"_s} << u"586"_s << QString();
 }
@@ -496,28 +693,7 @@ void TestShareRules::handlerSequences()
     QFETCH(QString, expected);
 
     Calculator calculator = Calculator::opened();
-    for (const QString& step : steps) {
-        const qsizetype at = step.indexOf(QRegularExpression(u"[=!]"_s));
-        const QString field = step.left(at);
-        const QString text = step.mid(at + 1);
-        const bool chosen = step[at] == u'!';
-        if (field == u"successione")
-            chosen ? calculator.successioneClick(text) : calculator.successioneChange(text);
-        else if (field == u"coniuge")
-            calculator.coniugeChange(text);
-        else if (field == u"figli")
-            calculator.figliChange(text);
-        else if (field == u"ascendenti")
-            calculator.ascendentiChange(text);
-        else if (field == u"fratelli")
-            calculator.fratelliChange(text);
-        else if (field == u"beni")
-            calculator.beniChange(text);
-        else if (field == u"decuius")
-            calculator.decuiusChange(text);
-        else
-            QFAIL("unknown field in the test data");
-    }
+    QVERIFY(runSteps(calculator, steps));
     QCOMPARE(calculator.results().art, art);
     QCOMPARE(grid(calculator.results()), expected);
 }
@@ -539,11 +715,14 @@ void TestShareRules::applyRunsOnlyChangedFields()
     QCOMPARE(calculator.results().valori1, expected.valori1);
     QCOMPARE(calculator.results().valori2, expected.valori2);
 
-    // Only the type text changes: typed over, column 2 of "entrambe" stays.
+    // Only the type text changes: the column of "entrambe" that the new type
+    // does not fill goes.
     record.successione = u"testamentaria"_s;
     calculator.apply(record);
     QCOMPARE(calculator.state().successione, 1);
-    QCOMPARE(calculator.results().quota2[1], u"80.000,00"_s);
+    QCOMPARE(calculator.results().quota1[1], u"60.000,00"_s);
+    QCOMPARE(calculator.results().quota2[1], QString());
+    QCOMPARE(calculator.results().quotafigli[2], QString());
     QCOMPARE(calculator.results().art, u"540 542"_s);
 }
 

@@ -32,7 +32,10 @@ private Q_SLOTS:
     void layout();
     void typingChildren();
     void choosingEntrambeFillsBothColumns();
-    void typingTypeKeepsOtherColumn();
+    void typingTypeShowsOnlyItsColumn();
+    void smallAmountsShown();
+    void invalidInputClearsResults_data();
+    void invalidInputClearsResults();
     void spouseWithoutAccent();
     void nameChangesNothing();
     void explanations_data();
@@ -232,16 +235,99 @@ void TestSuccessioneWindow::choosingEntrambeFillsBothColumns()
     QCOMPARE(label(u"quota2_1"_s), QString());
 }
 
-void TestSuccessioneWindow::typingTypeKeepsOtherColumn()
+void TestSuccessioneWindow::typingTypeShowsOnlyItsColumn()
 {
     retype(edit(u"successione"_s), u"testamentaria"_s);
     QCOMPARE(m_window->state().successione, 1);
     QCOMPARE(label(u"quotaconiuge_1"_s), u"1/2"_s);
     QCOMPARE(label(u"quota1_3"_s), u"50,00"_s);
     QCOMPARE(label(u"quotadisponibile_1"_s), u"1/2"_s);
-    QCOMPARE(label(u"quotaconiuge_2"_s), u"intero"_s);
-    QCOMPARE(label(u"quota2_3"_s), u"100,00"_s);
+    QCOMPARE(label(u"quotaconiuge_2"_s), QString());
+    QCOMPARE(label(u"quota2_3"_s), QString());
     QCOMPARE(m_window->findChild<QPlainTextEdit*>(u"art"_s)->toPlainText(), u"540"_s);
+
+    // Typing a new value leaves no amount of the old one on view.
+    QTest::keyClicks(edit(u"figli"_s), u"1"_s);
+    QCOMPARE(label(u"quota1_1"_s), u"33,33"_s);
+    retype(edit(u"beni"_s), u"600"_s);
+    QCOMPARE(label(u"quota1_1"_s), u"200,00"_s);
+    QCOMPARE(label(u"quota1_3"_s), u"200,00"_s);
+    QCOMPARE(label(u"quota1_5"_s), u"200,00"_s);
+}
+
+void TestSuccessioneWindow::smallAmountsShown()
+{
+    retype(edit(u"beni"_s), u"0,5"_s);
+    QCOMPARE(label(u"quota2_3"_s), u"0,50"_s);
+    QTest::keyClicks(edit(u"figli"_s), u"3"_s);
+    QCOMPARE(label(u"quota2_1"_s), u"0,33"_s);
+    QCOMPARE(label(u"quota2_3"_s), u"0,17"_s);
+    QCOMPARE(label(u"quota2_6"_s), u"0,11"_s);
+    QCOMPARE(label(u"quotafiglio_2"_s), u"22,222"_s);
+}
+
+void TestSuccessioneWindow::invalidInputClearsResults_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("mended");
+    QTest::addColumn<QString>("passo");
+    const QString count = u" deve essere un numero intero: 0, 1, 2 e così via (vuoto vale 0)"_s;
+    const QString value = u"il valore dei beni deve essere un numero maggiore di zero "
+                          u"(ad esempio 120.000,50)"_s;
+    QTest::newRow("value emptied")
+        << u"beni"_s << QString() << u"90"_s
+        << u"digitare il valore numerico della stima dei beni che formano l'asse ereditario"_s;
+    QTest::newRow("value zero") << u"beni"_s << u"0"_s << u"90"_s << value;
+    QTest::newRow("negative value") << u"beni"_s << u"-90"_s << u"90"_s << value;
+    QTest::newRow("value with letters") << u"beni"_s << u"90abc"_s << u"90"_s << value;
+    QTest::newRow("half a child") << u"figli"_s << u"0.5"_s << u"0"_s
+                                  << u"il numero dei figli"_s + count;
+    QTest::newRow("negative ascendants")
+        << u"ascendenti"_s << u"-1"_s << u"1"_s << u"il numero degli ascendenti"_s + count;
+    QTest::newRow("brothers with a letter")
+        << u"fratelli"_s << u"2x"_s << u"3"_s << u"il numero dei fratelli"_s + count;
+}
+
+void TestSuccessioneWindow::invalidInputClearsResults()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, mended);
+    QFETCH(QString, passo);
+
+    // Ascendants with brothers and sisters, both columns: every kind of result on view.
+    m_window->setCaseRecord(
+        {u"Verdi"_s, u"entrambe"_s, u"90"_s, QString(), u"1"_s, u"no"_s, u"3"_s});
+    auto* nota = m_window->findChild<QPlainTextEdit*>(u"nota"_s);
+    auto* art = m_window->findChild<QPlainTextEdit*>(u"art"_s);
+    QVERIFY(!nota->isHidden());
+    QCOMPARE(label(u"quotafratello_2"_s), u"16,667"_s);
+    const QString before = label(u"passo"_s);
+    QVERIFY(before.startsWith(u"aprire un file"_s));
+
+    retype(edit(field), text);
+    QCOMPARE(label(u"passo"_s), passo);
+    QVERIFY(nota->isHidden());
+    QCOMPARE(nota->toPlainText(), QString());
+    QCOMPARE(art->toPlainText(), QString());
+    const QStringList fractions{u"quotafigli"_s,    u"quotaascendenti"_s, u"quotaconiuge"_s,
+                                u"quotafratelli"_s, u"quotafiglio"_s,     u"quotaascendente"_s,
+                                u"quotafratello"_s};
+    for (int column = 1; column <= 2; ++column) {
+        for (int row = 1; row <= 8; ++row)
+            QCOMPARE(label(u"quota%1_%2"_s.arg(column).arg(row)), QString());
+        for (const QString& name : fractions)
+            QCOMPARE(label(u"%1_%2"_s.arg(name).arg(column)), QString());
+    }
+    QCOMPARE(label(u"quotadisponibile_1"_s), QString());
+    QCOMPARE(label(u"quotadisponibile_2"_s), u"0"_s);
+
+    // Mended, the field gives back the shares and passo its earlier text.
+    retype(edit(field), mended);
+    QCOMPARE(label(u"passo"_s), before);
+    QVERIFY(!art->toPlainText().isEmpty());
+    QVERIFY(!label(u"quotadisponibile_1"_s).isEmpty());
 }
 
 void TestSuccessioneWindow::spouseWithoutAccent()
@@ -345,7 +431,7 @@ void TestSuccessioneWindow::aggiornapasso_data()
     QTest::addColumn<QString>("successione");
     QTest::addColumn<QString>("beni");
     QTest::addColumn<QString>("passo");
-    QTest::newRow("no name") << QString() << QString() << QString()
+    QTest::newRow("no name") << QString() << QString() << u"100"_s
                              << u"aprire un file con i dati archiviati o iniziare l'immissione "
                                 u"dei dati digitando il nome del de cuius"_s;
     QTest::newRow("no type") << u"Rossi"_s << QString() << u"100"_s
@@ -353,7 +439,7 @@ void TestSuccessioneWindow::aggiornapasso_data()
     QTest::newRow("no value") << u"Rossi"_s << u"legittima"_s << QString()
                               << u"digitare il valore numerico della stima dei beni che formano "
                                  u"l'asse ereditario"_s;
-    QTest::newRow("all there") << u"Rossi"_s << u"xyz"_s << u"0"_s
+    QTest::newRow("all there") << u"Rossi"_s << u"xyz"_s << u"5"_s
                                << u"immettere il numero di ogni tipo di erede, correggere, "
                                   u"archiviare quanto immesso, visualizzare le quote "
                                   u"dell'eredità"_s;
