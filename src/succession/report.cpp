@@ -294,7 +294,8 @@ int cliRelazione(const QStringList& args, QTextStream& out, QTextStream& err)
     const bool pdf = QFileInfo(request->output).suffix().toLower() == u"pdf";
     // Laying out PDF pages needs the font database of a GUI application.
     if (pdf && !qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        err << cliName << ": la scrittura in PDF non è disponibile in questo programma\n";
+        err << cliName
+            << ": la scrittura in PDF richiede la grafica di Qt, non avviata; usare -o FILE.odt\n";
         return 1;
     }
     Document document;
