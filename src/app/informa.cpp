@@ -49,12 +49,12 @@ Informa::Informa(Forms& forms, QWidget* parent)
         ->setFont(sansSerif(9.75));
     addRule(QStringLiteral("Line1"), 240, 6720, 1320);
 
-    QLabel* platform =
-        addLabel(QStringLiteral("Label5"), QStringLiteral("per sistemi Windows a 32 bit "),
-                 QRect(2400, 1440, 2175, 255));
-    platform->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // These two lines keep their centres but take the whole width, so that a
+    // wider substitute font does not cut them.
+    addLabel(QStringLiteral("Label5"), QStringLiteral("per sistemi Windows a 32 bit "),
+             QRect(240, 1440, 6495, 255));
     m_edition =
-        addLabel(QStringLiteral("Label6"), Quotaramod::editionLine(), QRect(1320, 1680, 4335, 255));
+        addLabel(QStringLiteral("Label6"), Quotaramod::editionLine(), QRect(240, 1680, 6495, 255));
     addRule(QStringLiteral("Line2"), 1320, 5640, 2040);
 
     QLabel* notice =

@@ -40,7 +40,7 @@ QString SupportoClienti::pageText()
            QStringLiteral("Quando si segnala un problema, indicare:").toHtmlEscaped() +
            QStringLiteral("</p><ul>") +
            item(QStringLiteral("la versione del programma: ") + program + u' ' +
-                Quotaramod::editionLine()) +
+                Quotaramod::editionLine() + u';') +
            item(QStringLiteral("il sistema operativo in uso;")) +
            item(QStringLiteral("la finestra in cui si stava lavorando e le operazioni svolte "
                                "subito prima del problema;")) +

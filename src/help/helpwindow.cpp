@@ -20,8 +20,9 @@ constexpr int kGuideLeftEdge = 5467;
 QFont sansSerif(double points, bool bold)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"),
-                      QStringLiteral("Sans Serif")});
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                      QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
@@ -30,6 +31,21 @@ QFont sansSerif(double points, bool bold)
 QRect twipsRect(const QRect& twips)
 {
     return Twips::rect(twips.x(), twips.y(), twips.width(), twips.height());
+}
+
+// The text is laid out for the specified font; where the desktop substitutes a
+// wider one, the size steps down until the whole text shows.
+void fitText(QLabel* label, double points)
+{
+    constexpr double smallest = 7;
+    constexpr double step = 0.25;
+    QFont font = label->font();
+    for (; points > smallest; points -= step) {
+        font.setPointSizeF(points);
+        label->setFont(font);
+        if (label->heightForWidth(label->width()) <= label->height())
+            return;
+    }
 }
 
 HelpGeometry guideGeometry(WindowId id)
@@ -100,6 +116,7 @@ HelpWindow::HelpWindow(Forms& forms, WindowId id, const HelpPage& page, QWidget*
     m_label2->setFont(sansSerif(9.75, false));
     m_label2->setWordWrap(true);
     m_label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    fitText(m_label2, 9.75);
     QPalette textColours = m_label2->palette();
     textColours.setColor(QPalette::WindowText, Qt::black);
     m_label2->setPalette(textColours);

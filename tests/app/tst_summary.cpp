@@ -295,6 +295,10 @@ void TestSummary::aboutShowsTheEditionAndOkHides()
     QCOMPARE(about->findChild<QLabel*>(u"Label3"_s)->text(), u"software Solvano"_s);
     QCOMPARE(about->findChild<QLabel*>(u"Label1"_s)->text(), u"Quotara"_s);
     QCOMPARE(about->findChild<QLabel*>(u"Label2"_s)->text(), u"quote di successione"_s);
+    for (const QString& name : {u"Label5"_s, u"Label6"_s}) {
+        const QLabel* label = about->findChild<QLabel*>(name);
+        QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
+    }
     for (const QString& line : {u"Line1"_s, u"Line2"_s, u"Line3"_s})
         QCOMPARE(about->findChild<QFrame*>(line)->frameShape(), QFrame::HLine);
     QVERIFY(about->findChild<QLabel*>(u"label7"_s)->text().contains(u"\"Internet\""_s));

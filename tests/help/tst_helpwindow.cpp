@@ -76,6 +76,11 @@ void TestHelpWindow::showsItsGuide()
     QCOMPARE(heading->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     QCOMPARE(window->palette().color(QPalette::Window), QColor(255, 255, 192));
     QVERIFY(text->wordWrap());
+    // The whole text shows, in the specified size or a smaller one where the
+    // desktop's substitute font is wider.
+    QVERIFY(text->font().pointSizeF() <= 9.75);
+    QVERIFY(text->font().pointSizeF() >= 7);
+    QVERIFY(text->heightForWidth(text->width()) <= text->height());
 
     const QStringList names{u"cmdSommario"_s, u"cmdStampa"_s, u"cmdchiudi"_s};
     const QStringList captions{u"&Sommario"_s, u"S&tampa"_s, u"&Chiudi"_s};
