@@ -1,20 +1,21 @@
 #include "clicalcola.h"
 
+#include "app/numbers.h"
 #include "calculator.h"
 #include "casefile.h"
 #include "caserecord.h"
 #include "results.h"
+#include "sharerules.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
+#include <QLocale>
 #include <QStringList>
 #include <QTextStream>
+#include <algorithm>
 #include <array>
 #include <optional>
-
-#include "app/numbers.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -22,10 +23,32 @@ namespace {
 
 struct Options
 {
-    QList<std::pair<QString, QString>> values; ///< option and text, in the given order
+    QList<std::pair<QString, QString>> values; ///< field option and text, in the given order
     QString file;
+    QString locale;
     bool json = false;
+    bool help = false;
 };
+
+// The field options; the short forms are the names of earlier versions.
+QString* fieldOf(CaseRecord& record, const QString& option)
+{
+    if (option == u"--tipologia" || option == u"--tipo")
+        return &record.successione;
+    if (option == u"--beni")
+        return &record.beni;
+    if (option == u"--figli")
+        return &record.figli;
+    if (option == u"--ascendenti")
+        return &record.ascendenti;
+    if (option == u"--fratelli")
+        return &record.fratelli;
+    if (option == u"--coniuge")
+        return &record.coniuge;
+    if (option == u"--de-cuius" || option == u"--decuius")
+        return &record.decuius;
+    return nullptr;
+}
 
 const std::array<QString, 9>& rowNames()
 {
@@ -62,80 +85,109 @@ QString configurationName(int caso)
     return caso >= 0 && caso <= 11 ? names[static_cast<std::size_t>(caso)] : names[0];
 }
 
-void usage(QTextStream& err)
+const char* usageText()
 {
-    err << "uso: quotara-cli calcola [--tipo testamentaria|legittima|entrambe] [--beni VALORE]\n"
-           "       [--figli N] [--ascendenti N] [--fratelli N] [--coniuge sì|no]\n"
-           "       [--decuius NOME] [--file FILE] [--json]\n"
-           "Con --file il caso si legge da un file di dati; le altre opzioni ne cambiano i "
-           "campi.\n";
+    return "uso: quotara-cli calcola [FILE] [--file FILE]\n"
+           "       [--tipologia testamentaria|legittima|entrambe] [--beni VALORE]\n"
+           "       [--figli N] [--ascendenti N] [--coniuge sì|no] [--fratelli N]\n"
+           "       [--de-cuius NOME] [--locale NOME] [--json]\n"
+           "Senza FILE si parte dai dati con cui si apre la finestra (legittima, 100, coniuge "
+           "sì);\n"
+           "le opzioni cambiano i campi del file o di quei dati. I numeri seguono le "
+           "impostazioni\n"
+           "internazionali dell'utente o quelle di --locale (ad esempio it_IT, en_US).\n";
 }
 
-// Checks one option's value; returns the message of what is wrong, if anything.
-std::optional<QString> badValue(const QString& option, const QString& value)
+std::optional<QLocale> localeNamed(const QString& name)
 {
-    static const QRegularExpression count(u"^\\d+$"_s);
-    if (option == u"--tipo" && value != u"testamentaria" && value != u"legittima" &&
-        value != u"entrambe")
-        return u"tipo di successione non valido: %1 (testamentaria, legittima o entrambe)"_s.arg(
-            value);
-    if (option == u"--beni" && !Numbers::localeNumber(value))
-        return u"valore dei beni non valido: %1"_s.arg(value);
-    if ((option == u"--figli" || option == u"--ascendenti" || option == u"--fratelli") &&
-        !count.match(value.trimmed()).hasMatch())
-        return u"numero non valido per %1: %2"_s.arg(option, value);
-    if (option == u"--coniuge" && value != u"sì" && value != u"no")
-        return u"valore non valido per --coniuge: %1 (sì o no)"_s.arg(value);
-    return std::nullopt;
+    if (name.isEmpty())
+        return QLocale();
+    const QLocale locale(name);
+    const bool plain = name == u"C" || name == u"POSIX";
+    if (locale.language() == QLocale::C && !plain)
+        return std::nullopt;
+    return locale;
 }
 
-QString* fieldOf(CaseRecord& record, const QString& option)
+// What is wrong with one option's text under the locale, if anything.
+std::optional<QString> badValue(const QString& option, const QString& value, const QLocale& locale)
 {
-    if (option == u"--tipo")
-        return &record.successione;
-    if (option == u"--beni")
-        return &record.beni;
-    if (option == u"--figli")
-        return &record.figli;
-    if (option == u"--ascendenti")
-        return &record.ascendenti;
-    if (option == u"--fratelli")
-        return &record.fratelli;
-    if (option == u"--coniuge")
-        return &record.coniuge;
-    if (option == u"--decuius")
-        return &record.decuius;
-    return nullptr;
+    CaseRecord probe;
+    QString* field = fieldOf(probe, option);
+    if (field == &probe.successione && !typeCode(value))
+        return u"tipologia non valida: %1 (testamentaria, legittima o entrambe)"_s.arg(value);
+    if (field == &probe.coniuge && value != u"sì" && value != u"no")
+        return u"coniuge non valido: %1 (sì o no)"_s.arg(value);
+    CalculatorState state;
+    state.beni = u"1"_s;
+    if (field == &probe.beni)
+        state.beni = value;
+    const double count = countReading(value).value_or(-1);
+    if (field == &probe.figli)
+        state.figli = count;
+    if (field == &probe.ascendenti)
+        state.ascendenti = count;
+    if (field == &probe.fratelli)
+        state.fratelli = count;
+    const QString fault = inputFault(state, locale);
+    if (fault.isEmpty())
+        return std::nullopt;
+    return u"%1 %2: %3"_s.arg(option, value, fault);
 }
 
-std::optional<Options> parse(const QStringList& args, QTextStream& err)
+// Splits "--option=value" so that both spellings read alike.
+QStringList normalised(const QStringList& args)
 {
-    Options options;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& option = args[i];
-        if (option == u"--json") {
-            options.json = true;
+    QStringList result;
+    for (const QString& arg : args) {
+        const qsizetype at = arg.indexOf(u'=');
+        if (arg.startsWith(u"--") && at > 2) {
+            result << arg.left(at) << arg.mid(at + 1);
             continue;
         }
-        CaseRecord probe;
-        if (option != u"--file" && !fieldOf(probe, option)) {
-            err << "quotara-cli calcola: opzione sconosciuta: " << option << '\n';
-            usage(err);
+        result << arg;
+    }
+    return result;
+}
+
+std::optional<Options> parse(const QStringList& given, QTextStream& err)
+{
+    const QStringList args = normalised(given);
+    Options options;
+    CaseRecord probe;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (arg == u"--json" || arg == u"--help") {
+            (arg == u"--json" ? options.json : options.help) = true;
+            continue;
+        }
+        if (!arg.startsWith(u"--")) {
+            if (!options.file.isEmpty()) {
+                err << "quotara-cli calcola: un solo file di dati alla volta: " << arg << '\n';
+                return std::nullopt;
+            }
+            options.file = arg;
+            continue;
+        }
+        if (arg != u"--file" && arg != u"--locale" && !fieldOf(probe, arg)) {
+            err << "quotara-cli calcola: opzione sconosciuta: " << arg << '\n' << usageText();
             return std::nullopt;
         }
         if (i + 1 >= args.size()) {
-            err << "quotara-cli calcola: manca il valore di " << option << '\n';
+            err << "quotara-cli calcola: manca il valore di " << arg << '\n';
             return std::nullopt;
         }
         const QString& value = args[++i];
-        if (const auto message = badValue(option, value)) {
-            err << "quotara-cli calcola: " << *message << '\n';
+        if (arg == u"--file" && !options.file.isEmpty()) {
+            err << "quotara-cli calcola: un solo file di dati alla volta: " << value << '\n';
             return std::nullopt;
         }
-        if (option == u"--file")
+        if (arg == u"--file")
             options.file = value;
+        else if (arg == u"--locale")
+            options.locale = value;
         else
-            options.values.append({option, value});
+            options.values.append({arg, value});
     }
     return options;
 }
@@ -155,59 +207,94 @@ std::optional<CaseRecord> caseOf(const Options& options, CaseRecord record, QTex
     return record;
 }
 
-QString padded(const QString& text, int width)
+// The grid as the window lays it out: the row's name, then quota and valore
+// of each column, amounts right-aligned.
+QStringList gridLines(const Results& results)
 {
-    return text.leftJustified(width, u' ');
+    qsizetype nameWidth = 0;
+    qsizetype fractionWidth = QStringLiteral("quota").size();
+    qsizetype amountWidth = QStringLiteral("valore").size();
+    for (int row = 1; row <= 8; ++row) {
+        nameWidth = std::max(nameWidth, rowNames()[row].size());
+        for (int column = 1; column <= 2; ++column) {
+            fractionWidth = std::max(fractionWidth, results.fraction(row, column).size());
+            amountWidth = std::max(amountWidth, results.amount(row, column).size());
+        }
+    }
+    const QString heading1 = u"succ. testamentaria"_s;
+    const QString heading2 = u"succ. legittima"_s;
+    amountWidth = std::max(amountWidth, heading1.size() - fractionWidth - 2);
+    const qsizetype columnWidth = fractionWidth + 2 + amountWidth;
+    const QString gap = u"  "_s;
+    const auto cells = [&](const QString& fraction, const QString& amount) {
+        return fraction.leftJustified(fractionWidth) + gap + amount.rightJustified(amountWidth);
+    };
+
+    QStringList lines;
+    lines << QString(nameWidth, u' ') + gap + heading1.leftJustified(columnWidth) + gap + heading2;
+    lines << QString(nameWidth, u' ') + gap + cells(u"quota"_s, u"valore"_s) + gap +
+                 cells(u"quota"_s, u"valore"_s);
+    for (int row = 1; row <= 8; ++row)
+        lines << rowNames()[row].leftJustified(nameWidth) + gap +
+                     cells(results.fraction(row, 1), results.amount(row, 1)) + gap +
+                     cells(results.fraction(row, 2), results.amount(row, 2));
+    for (QString& line : lines) {
+        while (line.endsWith(u' '))
+            line.chop(1);
+    }
+    return lines;
 }
 
-void printText(const CaseRecord& record, const Results& results, QTextStream& out)
+void printText(const Calculator& calculator, QTextStream& out)
 {
+    const CaseRecord& record = calculator.record();
+    const Results& results = calculator.results();
     if (!record.decuius.isEmpty())
         out << "de cuius: " << record.decuius << '\n';
     out << "tipologia: " << record.successione << '\n';
     out << "valore dei beni: " << record.beni << '\n';
     out << "configurazione: " << results.caso << " (" << configurationName(results.caso) << ")\n";
     out << "art. del C.C.: " << results.art << "\n\n";
-    out << padded(QString(), 26) << padded(u"succ. testamentaria"_s, 26) << "succ. legittima\n";
-    out << padded(QString(), 26) << padded(u"quota"_s, 10) << padded(u"valore"_s, 16)
-        << padded(u"quota"_s, 10) << "valore\n";
-    for (int row = 1; row <= 8; ++row) {
-        const QString line = padded(rowNames()[row], 26) + padded(results.fraction(row, 1), 10) +
-                             padded(results.amount(row, 1), 16) +
-                             padded(results.fraction(row, 2), 10) + results.amount(row, 2);
-        out << line.trimmed() << '\n';
-    }
+    for (const QString& line : gridLines(results))
+        out << line << '\n';
     if (results.notaVisible)
         out << "\nnota: " << results.nota << '\n';
+    if (!calculator.fault().isEmpty())
+        out << "\nattenzione: " << calculator.fault() << '\n';
 }
 
-QJsonObject cell(const Results& results, int row, int column)
+QJsonArray pair(const Results::Column& column)
 {
-    return QJsonObject{{u"quota"_s, results.fraction(row, column)},
-                       {u"valore"_s, results.amount(row, column)}};
+    return QJsonArray{column[1], column[2]};
 }
 
-void printJson(const CaseRecord& record, const Results& results, QTextStream& out)
+QJsonArray rows(const Results::Rows& amounts)
 {
-    QJsonArray rows;
+    QJsonArray array;
     for (int row = 1; row <= 8; ++row)
-        rows.append(QJsonObject{{u"riga"_s, row},
-                                {u"erede"_s, rowNames()[row]},
-                                {u"testamentaria"_s, cell(results, row, 1)},
-                                {u"legittima"_s, cell(results, row, 2)}});
+        array.append(amounts[static_cast<std::size_t>(row)]);
+    return array;
+}
+
+void printJson(const Calculator& calculator, QTextStream& out)
+{
+    const Results& r = calculator.results();
     const QJsonObject root{
-        {u"decuius"_s, record.decuius},
-        {u"successione"_s, record.successione},
-        {u"beni"_s, record.beni},
-        {u"figli"_s, record.figli},
-        {u"ascendenti"_s, record.ascendenti},
-        {u"coniuge"_s, record.coniuge},
-        {u"fratelli"_s, record.fratelli},
-        {u"caso"_s, results.caso},
-        {u"configurazione"_s, configurationName(results.caso)},
-        {u"art"_s, results.art},
-        {u"righe"_s, rows},
-        {u"nota"_s, results.notaVisible ? QJsonValue(results.nota) : QJsonValue()},
+        {u"quotafigli"_s, pair(r.quotafigli)},
+        {u"quotaascendenti"_s, pair(r.quotaascendenti)},
+        {u"quotaconiuge"_s, pair(r.quotaconiuge)},
+        {u"quotafratelli"_s, pair(r.quotafratelli)},
+        {u"quotadisponibile"_s, pair(r.quotadisponibile)},
+        {u"quotafiglio"_s, pair(r.quotafiglio)},
+        {u"quotaascendente"_s, pair(r.quotaascendente)},
+        {u"quotafratello"_s, pair(r.quotafratello)},
+        {u"quota1"_s, rows(r.quota1)},
+        {u"quota2"_s, rows(r.quota2)},
+        {u"art"_s, r.art},
+        {u"nota"_s, r.nota},
+        {u"notavisibile"_s, r.notaVisible},
+        {u"caso"_s, r.caso},
+        {u"passo"_s, calculator.passo()},
     };
     out << QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented));
 }
@@ -219,14 +306,30 @@ int cliCalcola(const QStringList& args, QTextStream& out, QTextStream& err)
     const std::optional<Options> options = parse(args, err);
     if (!options)
         return 2;
-    Calculator calculator = Calculator::opened();
+    if (options->help) {
+        out << usageText();
+        return 0;
+    }
+    const std::optional<QLocale> locale = localeNamed(options->locale);
+    if (!locale) {
+        err << "quotara-cli calcola: impostazioni internazionali sconosciute: " << options->locale
+            << " (ad esempio it_IT, en_US)\n";
+        return 2;
+    }
+    for (const auto& [option, value] : options->values) {
+        if (const auto message = badValue(option, value, *locale)) {
+            err << "quotara-cli calcola: " << *message << '\n';
+            return 2;
+        }
+    }
+    Calculator calculator = Calculator::opened(*locale);
     const std::optional<CaseRecord> record = caseOf(*options, calculator.record(), err);
     if (!record)
         return 2;
     calculator.apply(*record);
     if (options->json)
-        printJson(calculator.record(), calculator.results(), out);
+        printJson(calculator, out);
     else
-        printText(calculator.record(), calculator.results(), out);
+        printText(calculator, out);
     return 0;
 }
