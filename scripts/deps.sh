@@ -10,7 +10,7 @@ packages=(
   libfluidsynth-dev timgm6mb-soundfont
   clang-format clang libclang-rt-14-dev
   libreoffice-writer-nogui
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-liberation2
   xdg-utils
 )
 

@@ -6,6 +6,7 @@
 #include "output/documentpresenter.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -21,6 +22,14 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Solvano"));
     QApplication::setQuitOnLastWindowClosed(false);
     Numbers::applyNumberLocale();
+
+    // The layouts were drawn for a small sans-serif face; Liberation Sans has
+    // the metrics of the face they were drawn for, DejaVu Sans is wider.
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+    font.setPointSizeF(8.25);
+    QApplication::setFont(font);
 
     // Standard buttons and dialogs in Italian, whatever the system language.
     QTranslator qtTranslator;

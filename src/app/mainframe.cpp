@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QToolBar>
+#include <QToolButton>
 
 #include <algorithm>
 #include <optional>
@@ -300,10 +301,19 @@ void MainFrame::finishFileMenu()
     addShowItem(QStringLiteral("&Informazioni su Quotara"), QStringLiteral("informazioni"),
                 WindowId::informa);
 
-    QAction* counter = bar->addAction(
-        QString(139, u' ') + QStringLiteral("Fi&nestra n.%1 di 8").arg(m_description.number));
+    // The counter's caption keeps its leading blanks, which pushed it to the
+    // right end of the bar; here the bar's corner holds it there.
+    const QString caption = QStringLiteral("Fi&nestra n.%1 di 8").arg(m_description.number);
+    auto* counter = new QAction(QString(139, u' ') + caption, &m_window);
     counter->setObjectName(QStringLiteral("finestra"));
     connect(counter, &QAction::triggered, this, &MainFrame::showGuideWindow);
+    m_window.addAction(counter);
+    auto* corner = new QToolButton(bar);
+    corner->setObjectName(QStringLiteral("finestra_corner"));
+    corner->setText(caption);
+    corner->setAutoRaise(true);
+    connect(corner, &QToolButton::clicked, counter, &QAction::trigger);
+    bar->setCornerWidget(corner, Qt::TopRightCorner);
 }
 
 QPushButton* MainFrame::makeFootButton(const QString& name)

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -31,6 +32,17 @@ QFont sansSerif(double points = 8.25)
     return fontOf({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"),
                    QStringLiteral("Sans Serif")},
                   points, false);
+}
+
+// The labels' widths were set for a narrower face; a line that does not fit
+// is set in a smaller size rather than cut.
+void shrinkToFit(QLabel* label)
+{
+    QFont font = label->font();
+    while (font.pointSizeF() > 5 &&
+           QFontMetrics(font).horizontalAdvance(label->text()) > label->width())
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    label->setFont(font);
 }
 
 } // namespace
@@ -108,6 +120,9 @@ FrmSplash::FrmSplash(Forms& forms, QWidget* parent)
     hint->setFont(sansSerif());
     hint->setText(
         QStringLiteral("(cliccare sulla finestra per iniziare; premere un tasto per uscire)"));
+
+    for (QLabel* line : {edition, hint})
+        shrinkToFit(line);
 
     auto* image = new QSvgWidget(QStringLiteral(":/app/icons/quotara.svg"), this);
     image->setObjectName(QStringLiteral("Image1"));
