@@ -1,7 +1,7 @@
 #include "app/numbers.h"
 #include "commands.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
 
@@ -19,7 +19,11 @@ void usage(QTextStream& err)
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Laying out a PDF needs Qt's font system, which a GUI application starts;
+    // a terminal tool must never need a display for that.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     Numbers::applyNumberLocale();
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -174,16 +174,20 @@ const QString cliName = QStringLiteral("quotara-cli relazione");
 
 void reportUsage(QTextStream& err)
 {
-    err << "uso: quotara-cli relazione [--tipo testamentaria|legittima|entrambe] [--beni VALORE]\n"
+    err << "uso: quotara-cli relazione [--tipologia testamentaria|legittima|entrambe] [--beni "
+           "VALORE]\n"
            "       [--figli N] [--ascendenti N] [--fratelli N] [--coniuge sì|no]\n"
-           "       [--decuius NOME] -o FILE.odt|FILE.pdf\n"
+           "       [--de-cuius NOME] -o FILE.odt|FILE.pdf\n"
            "   oppure: quotara-cli relazione --file FILEDATI -o FILE.odt|FILE.pdf\n";
 }
 
 QString* reportField(CaseRecord& record, const QString& option)
 {
-    const std::array<std::pair<QString, QString*>, 7> fields{{
+    // The names `calcola` takes, with its short aliases.
+    const std::array<std::pair<QString, QString*>, 9> fields{{
+        {QStringLiteral("--de-cuius"), &record.decuius},
         {QStringLiteral("--decuius"), &record.decuius},
+        {QStringLiteral("--tipologia"), &record.successione},
         {QStringLiteral("--tipo"), &record.successione},
         {QStringLiteral("--beni"), &record.beni},
         {QStringLiteral("--figli"), &record.figli},
@@ -201,7 +205,7 @@ QString* reportField(CaseRecord& record, const QString& option)
 QString badReportValue(const QString& option, const QString& value)
 {
     static const QRegularExpression count(QStringLiteral("^\\s*\\d+\\s*$"));
-    if (option == u"--tipo" && typeCode(value) == 0)
+    if ((option == u"--tipologia" || option == u"--tipo") && typeCode(value) == 0)
         return QStringLiteral("tipo di successione non valido: %1 (testamentaria, legittima o "
                               "entrambe)")
             .arg(value);

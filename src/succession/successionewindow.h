@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/caseopener.h"
 #include "app/clsresize.h"
 #include "app/mainframe.h"
 #include "calculator.h"
@@ -21,7 +22,7 @@ class QPushButton;
 /// The succession window `successione`: the calculator. Every change of an
 /// input field recomputes the shares at once through the share rules; the
 /// window only shows what they return.
-class SuccessioneWindow : public QMainWindow
+class SuccessioneWindow : public QMainWindow, public CaseOpener
 {
     Q_OBJECT
 public:
@@ -43,7 +44,7 @@ public:
     const CalculatorState& state() const { return m_calculator.state(); }
 
     /// The file commands (case files) and the report.
-    void apri_Click();
+    void apri_Click() override;
     void salva_Click();
     void salvanome_Click();
     void eliminare_click();

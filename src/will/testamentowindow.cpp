@@ -1,12 +1,12 @@
 #include "testamentowindow.h"
 
+#include "app/caseopener.h"
 #include "app/forms.h"
 #include "app/prompts.h"
 #include "app/quotaramod.h"
 #include "app/twips.h"
 #include "output/document.h"
 #include "output/documentpresenter.h"
-#include "succession/successionewindow.h"
 #include "willprintout.h"
 #include "willtexts.h"
 
@@ -242,7 +242,7 @@ void TestamentoWindow::stampa_Click()
 
 void TestamentoWindow::apri_Click()
 {
-    auto* succession = m_forms.formAs<SuccessioneWindow>(WindowId::successione);
+    auto* succession = dynamic_cast<CaseOpener*>(m_forms.form(WindowId::successione));
     if (!succession)
         return;
     succession->apri_Click();

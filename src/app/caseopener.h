@@ -1,0 +1,11 @@
+#pragma once
+
+/// A window that opens case files. The will window runs the calculator's Apri
+/// through this, asking the window registry for the calculator without
+/// knowing its class.
+class CaseOpener
+{
+public:
+    virtual ~CaseOpener() = default;
+    virtual void apri_Click() = 0;
+};
