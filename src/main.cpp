@@ -1,12 +1,12 @@
 #include "allwindows.h"
 #include "app/fluidsynthplayer.h"
+#include "app/fonts.h"
 #include "app/forms.h"
 #include "app/numbers.h"
 #include "app/qtprompts.h"
 #include "output/documentpresenter.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -25,11 +25,7 @@ int main(int argc, char* argv[])
 
     // The layouts were drawn for a small sans-serif face; Liberation Sans has
     // the metrics of the face they were drawn for, DejaVu Sans is wider.
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
-    font.setPointSizeF(8.25);
-    QApplication::setFont(font);
+    QApplication::setFont(Fonts::sansSerif());
 
     // Standard buttons and dialogs in Italian, whatever the system language.
     QTranslator qtTranslator;

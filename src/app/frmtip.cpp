@@ -1,4 +1,5 @@
 #include "frmtip.h"
+#include "fonts.h"
 
 #include "datafiles.h"
 #include "twips.h"
@@ -10,16 +11,6 @@
 namespace {
 
 const QColor kPanel(255, 255, 225);
-
-QFont sansSerif(double points, bool bold)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"),
-                      QStringLiteral("Sans Serif")});
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 } // namespace
 
@@ -51,12 +42,12 @@ FrmTip::FrmTip(Forms& forms, const QString& tipsPath, QWidget* parent)
     auto* heading = new QLabel(QStringLiteral("Non tutti sanno che..."), panel);
     heading->setObjectName(QStringLiteral("Label1"));
     heading->setGeometry(Twips::rect(540, 180, 2655, 255));
-    heading->setFont(sansSerif(9.75, true));
+    heading->setFont(Fonts::sansSerif(9.75, true));
 
     m_tipText = new QLabel(panel);
     m_tipText->setObjectName(QStringLiteral("lblTipText"));
     m_tipText->setGeometry(Twips::rect(180, 840, 4095, 1635));
-    m_tipText->setFont(sansSerif(9.75, false));
+    m_tipText->setFont(Fonts::sansSerif(9.75, false));
     m_tipText->setWordWrap(true);
     m_tipText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 

@@ -1,4 +1,5 @@
 #include "informa.h"
+#include "fonts.h"
 
 #include "quotaramod.h"
 #include "twips.h"
@@ -8,22 +9,6 @@
 #include <QPushButton>
 
 namespace {
-
-QFont fontOf(const QStringList& families, double points, bool bold)
-{
-    QFont font;
-    font.setFamilies(families);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-QFont sansSerif(double points)
-{
-    return fontOf({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"),
-                   QStringLiteral("Sans Serif")},
-                  points, false);
-}
 
 } // namespace
 
@@ -37,16 +22,16 @@ Informa::Informa(Forms& forms, QWidget* parent)
 
     QLabel* maker = addLabel(QStringLiteral("Label3"), QStringLiteral("software Solvano"),
                              QRect(120, 0, 6615, 375));
-    maker->setFont(fontOf(
+    maker->setFont(Fonts::face(
         {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")},
         18, true));
     QLabel* name =
         addLabel(QStringLiteral("Label1"), Quotaramod::nomeprogramma(), QRect(240, 360, 6495, 615));
-    name->setFont(fontOf({QStringLiteral("Arial Black"), QStringLiteral("DejaVu Sans"),
-                          QStringLiteral("Sans Serif")},
-                         24, true));
+    name->setFont(Fonts::face({QStringLiteral("Arial Black"), QStringLiteral("DejaVu Sans"),
+                               QStringLiteral("Sans Serif")},
+                              24, true));
     addLabel(QStringLiteral("Label2"), Quotaramod::sottotitolo(), QRect(240, 960, 6495, 255))
-        ->setFont(sansSerif(9.75));
+        ->setFont(Fonts::sansSerif(9.75));
     addRule(QStringLiteral("Line1"), 240, 6720, 1320);
 
     // These two lines keep their centres but take the whole width, so that a
@@ -86,7 +71,7 @@ QLabel* Informa::addLabel(const QString& name, const QString& text, const QRect&
     auto* label = new QLabel(text, this);
     label->setObjectName(name);
     label->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
-    label->setFont(sansSerif(8.25));
+    label->setFont(Fonts::sansSerif(8.25));
     label->setAlignment(Qt::AlignCenter);
     return label;
 }

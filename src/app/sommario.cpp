@@ -1,4 +1,5 @@
 #include "sommario.h"
+#include "fonts.h"
 
 #include "confermauscita.h"
 #include "forms.h"
@@ -40,16 +41,6 @@ constexpr Entry kEntries[Sommario::entryCount] = {
 
 // The catalogue entry opens a window of another kind and has no tooltip.
 constexpr int kLastEntryWithTooltip = 7;
-
-QFont sansSerif(double points, bool bold)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"),
-                      QStringLiteral("Sans Serif")});
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 bool canWriteTo(const QString& folder)
 {
@@ -94,7 +85,7 @@ Sommario::Sommario(Forms& forms, QWidget* parent)
     auto* heading = new QLabel(QStringLiteral("Argomenti della guida"), this);
     heading->setObjectName(QStringLiteral("Label1"));
     heading->setGeometry(Twips::rect(240, 240, 3375, 375));
-    heading->setFont(sansSerif(9.75, true));
+    heading->setFont(Fonts::sansSerif(9.75, true));
 
     for (int index = 1; index <= entryCount; ++index) {
         const Entry& entry = kEntries[index - 1];
@@ -128,7 +119,7 @@ void Sommario::addEntry(int index, int top, const QString& caption)
     auto* label = new QLabel(caption, this);
     label->setObjectName(QStringLiteral("lbl_%1").arg(index));
     label->setGeometry(Twips::rect(720, top, 2895, 255));
-    label->setFont(sansSerif(8.25, false));
+    label->setFont(Fonts::sansSerif(8.25, false));
     label->setCursor(Qt::PointingHandCursor);
     label->setMouseTracking(true);
     label->installEventFilter(this);

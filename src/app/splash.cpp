@@ -1,4 +1,5 @@
 #include "splash.h"
+#include "fonts.h"
 
 #include "datafiles.h"
 #include "forms.h"
@@ -17,22 +18,6 @@
 namespace {
 
 const QString kYellow = QStringLiteral("#ffff00");
-
-QFont fontOf(const QStringList& families, double points, bool bold)
-{
-    QFont font;
-    font.setFamilies(families);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-QFont sansSerif(double points = 8.25)
-{
-    return fontOf({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"),
-                   QStringLiteral("Sans Serif")},
-                  points, false);
-}
 
 // The labels' widths were set for a narrower face; a line that does not fit
 // is set in a smaller size rather than cut.
@@ -88,27 +73,27 @@ FrmSplash::FrmSplash(Forms& forms, QWidget* parent)
 
     QLabel* maker = addLabel(1, 2880, 480, 5520, 555);
     maker->setText(QStringLiteral("software Solvano"));
-    maker->setFont(fontOf({QStringLiteral("Algerian"), QStringLiteral("URW Bookman"),
-                           QStringLiteral("DejaVu Serif"), QStringLiteral("Serif")},
-                          21.75, true));
+    maker->setFont(Fonts::face({QStringLiteral("Algerian"), QStringLiteral("URW Bookman"),
+                                QStringLiteral("DejaVu Serif"), QStringLiteral("Serif")},
+                               21.75, true));
 
     QLabel* presents = addLabel(2, 3840, 1200, 3855, 255);
     presents->setText(QString(24, u' ') + QStringLiteral("presenta"));
-    presents->setFont(sansSerif());
+    presents->setFont(Fonts::sansSerif());
 
     QLabel* name = addLabel(3, 2880, 1560, 5520, 780);
-    name->setFont(fontOf({QStringLiteral("Arial Black"), QStringLiteral("DejaVu Sans"),
-                          QStringLiteral("Sans Serif")},
-                         27.75, true));
+    name->setFont(Fonts::face({QStringLiteral("Arial Black"), QStringLiteral("DejaVu Sans"),
+                               QStringLiteral("Sans Serif")},
+                              27.75, true));
     name->setText(Quotaramod::nomeprogramma());
     name->adjustSize();
 
     QLabel* subtitle = addLabel(4, 3000, 2640, 5415, 360);
-    subtitle->setFont(sansSerif(12));
+    subtitle->setFont(Fonts::sansSerif(12));
     subtitle->setText(Quotaramod::sottotitolo());
 
     QLabel* edition = addLabel(5, 3840, 3070, 3855, 255);
-    edition->setFont(fontOf(
+    edition->setFont(Fonts::face(
         {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")},
         8.25, false));
     edition->setText(QStringLiteral("EDIZIONE PROFESSIONALE - VERSIONE ") + Quotaramod::versione());
@@ -117,7 +102,7 @@ FrmSplash::FrmSplash(Forms& forms, QWidget* parent)
     empty->setFont(edition->font());
 
     QLabel* hint = addLabel(8, 3960, 4800, 4455, 255);
-    hint->setFont(sansSerif());
+    hint->setFont(Fonts::sansSerif());
     hint->setText(
         QStringLiteral("(cliccare sulla finestra per iniziare; premere un tasto per uscire)"));
 

@@ -1,4 +1,5 @@
 #include "helpwindow.h"
+#include "app/fonts.h"
 
 #include "app/forms.h"
 #include "app/twips.h"
@@ -16,17 +17,6 @@ const QColor kBackground(255, 255, 192);
 const QColor kHeadingColour(0, 0, 255);
 
 constexpr int kGuideLeftEdge = 5467;
-
-QFont sansSerif(double points, bool bold)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
-                      QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 QRect twipsRect(const QRect& twips)
 {
@@ -105,7 +95,7 @@ HelpWindow::HelpWindow(Forms& forms, WindowId id, const HelpPage& page, QWidget*
     m_label1 = new QLabel(page.heading, this);
     m_label1->setObjectName(QStringLiteral("Label1"));
     m_label1->setGeometry(twipsRect(page.geometry.heading));
-    m_label1->setFont(sansSerif(8.25, true));
+    m_label1->setFont(Fonts::sansSerif(8.25, true));
     QPalette headingColours = m_label1->palette();
     headingColours.setColor(QPalette::WindowText, kHeadingColour);
     m_label1->setPalette(headingColours);
@@ -113,7 +103,7 @@ HelpWindow::HelpWindow(Forms& forms, WindowId id, const HelpPage& page, QWidget*
     m_label2 = new QLabel(page.text, this);
     m_label2->setObjectName(QStringLiteral("Label2"));
     m_label2->setGeometry(twipsRect(page.geometry.text));
-    m_label2->setFont(sansSerif(9.75, false));
+    m_label2->setFont(Fonts::sansSerif(9.75, false));
     m_label2->setWordWrap(true);
     m_label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     fitText(m_label2, 9.75);

@@ -1,4 +1,5 @@
 #include "massime.h"
+#include "app/fonts.h"
 
 #include "app/forms.h"
 #include "app/numbers.h"
@@ -22,21 +23,12 @@ namespace {
 
 const QString kYellowBox = QStringLiteral("background-color: #ffff00; color: #000080;");
 
-QFont sansSerif(double points)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"),
-                      QStringLiteral("Sans Serif")});
-    font.setPointSizeF(points);
-    return font;
-}
-
 QLabel* yellowBox(QWidget* area, const QString& name, double points, const QString& tooltip)
 {
     auto* label = new QLabel(area);
     label->setObjectName(name);
     label->setStyleSheet(kYellowBox);
-    label->setFont(sansSerif(points));
+    label->setFont(Fonts::sansSerif(points));
     label->setToolTip(tooltip);
     return label;
 }
@@ -144,7 +136,7 @@ void Massime::buildControls()
     m_sent->setReadOnly(true);
     m_sent->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_sent->setStyleSheet(QStringLiteral("background-color: white; color: #000080;"));
-    m_sent->setFont(sansSerif(9.75));
+    m_sent->setFont(Fonts::sansSerif(9.75));
 
     m_frame.makeFootButton(QStringLiteral("aiuto"))->setGeometry(Twips::rect(120, 5760, 1095, 375));
     m_frame.makeFootButton(QStringLiteral("guidainlinea"))

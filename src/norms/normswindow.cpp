@@ -1,4 +1,5 @@
 #include "normswindow.h"
+#include "app/fonts.h"
 
 #include "app/forms.h"
 #include "app/quotaramod.h"
@@ -19,16 +20,6 @@
 #include <QTextBlock>
 
 namespace {
-
-QFont sansSerif(double points, bool bold)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"),
-                      QStringLiteral("Sans Serif")});
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 struct PaneGeometry
 {
@@ -88,12 +79,12 @@ NormsWindow::NormsWindow(Forms& forms, const Norms::TitleDescription& title, QWi
 void NormsWindow::buildControls()
 {
     QWidget* area = m_frame.area();
-    area->setFont(sansSerif(8.25, false));
+    area->setFont(Fonts::sansSerif(8.25, false));
 
     auto* frame3 = new QGroupBox(m_title.frameHeading, area);
     frame3->setObjectName(QStringLiteral("Frame3"));
     frame3->setGeometry(Twips::rect(120, 600, 9255, 4815));
-    frame3->setFont(sansSerif(8.25, true));
+    frame3->setFont(Fonts::sansSerif(8.25, true));
     // A style sheet colours the heading alone; a palette would pass the colour to the panes.
     frame3->setStyleSheet(QStringLiteral("QGroupBox#Frame3 { color: rgb(0, 0, 192); }"));
 
@@ -103,7 +94,7 @@ void NormsWindow::buildControls()
         auto* pane = new QPlainTextEdit(frame3);
         pane->setObjectName(QStringLiteral("Text%1").arg(i + 1));
         pane->setGeometry(Twips::rect(120, geometries.at(i).top, 9015, geometries.at(i).height));
-        pane->setFont(sansSerif(8.25, false));
+        pane->setFont(Fonts::sansSerif(8.25, false));
         pane->setReadOnly(true);
         pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         pane->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -1,4 +1,5 @@
 #include "successionewindow.h"
+#include "app/fonts.h"
 
 #include "app/forms.h"
 #include "app/prompts.h"
@@ -29,15 +30,6 @@ const QString kCyan = u"background-color: #00ffff;"_s;
 
 constexpr int kRowHeight = 255;
 
-QFont sansSerif(double points, bool bold = false)
-{
-    QFont font;
-    font.setFamilies({u"MS Sans Serif"_s, u"DejaVu Sans"_s, u"Sans Serif"_s});
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 QLabel* caption(QWidget* parent, const QString& name, const QString& text, const QString& tooltip,
                 const QRect& geometry)
 {
@@ -45,7 +37,7 @@ QLabel* caption(QWidget* parent, const QString& name, const QString& text, const
     label->setObjectName(name);
     label->setToolTip(tooltip);
     label->setStyleSheet(kYellow);
-    label->setFont(sansSerif(8.25));
+    label->setFont(Fonts::sansSerif(8.25));
     label->setGeometry(geometry);
     return label;
 }
@@ -56,7 +48,7 @@ QLabel* resultLabel(QWidget* parent, const QString& name, const QRect& geometry,
     auto* label = new QLabel(parent);
     label->setObjectName(name);
     label->setStyleSheet(kCyan);
-    label->setFont(sansSerif(8.25));
+    label->setFont(Fonts::sansSerif(8.25));
     label->setAlignment(alignment | Qt::AlignVCenter);
     label->setGeometry(geometry);
     return label;
@@ -70,7 +62,7 @@ QPlainTextEdit* fixedText(QWidget* parent, const QString& name, const QString& t
     box->setToolTip(tooltip);
     box->setReadOnly(true);
     box->setStyleSheet(style);
-    box->setFont(sansSerif(8.25));
+    box->setFont(Fonts::sansSerif(8.25));
     box->setGeometry(geometry);
     return box;
 }
@@ -81,7 +73,7 @@ QLineEdit* textBox(QWidget* parent, const QString& name, const QString& tooltip,
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
     box->setToolTip(tooltip);
-    box->setFont(sansSerif(8.25));
+    box->setFont(Fonts::sansSerif(8.25));
     box->setGeometry(geometry);
     return box;
 }
@@ -97,7 +89,7 @@ QComboBox* comboBox(QWidget* parent, const QString& name, const QString& tooltip
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setCompleter(nullptr);
-    box->setFont(sansSerif(8.25));
+    box->setFont(Fonts::sansSerif(8.25));
     box->setGeometry(geometry);
     return box;
 }
@@ -285,7 +277,7 @@ void SuccessioneWindow::buildGeneralData(QWidget* area)
 {
     QLabel* label5 = caption(area, u"Label5"_s, u"Dati generali della successione"_s, QString(),
                              Twips::rect(120, 840, 5175, kRowHeight));
-    label5->setFont(sansSerif(8.25, true));
+    label5->setFont(Fonts::sansSerif(8.25, true));
 
     caption(area, u"Label1"_s, u"de cuius:"_s, u"il nome del defunto"_s,
             Twips::rect(120, 1200, 2295, kRowHeight));
@@ -318,7 +310,7 @@ void SuccessioneWindow::buildHeirsFrame(QWidget* area)
     m_frame7 = new QGroupBox(u"Eredi e quote dell'eredità:"_s, area);
     m_frame7->setObjectName(u"Frame7"_s);
     m_frame7->setStyleSheet(kGrey);
-    m_frame7->setFont(sansSerif(8.25));
+    m_frame7->setFont(Fonts::sansSerif(8.25));
     m_frame7->setGeometry(Twips::rect(120, 2040, 9255, 3495));
     QWidget* frame = m_frame7;
 

@@ -1,4 +1,5 @@
 #include "testamentowindow.h"
+#include "app/fonts.h"
 
 #include "app/caseopener.h"
 #include "app/forms.h"
@@ -27,23 +28,13 @@ constexpr int kAspectStep = 480;
 const QColor kPassoBackground(255, 255, 0);
 const QColor kHeadingColour(0, 0, 128);
 
-QFont windowFont(double points, bool bold)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"),
-                      QStringLiteral("Sans Serif")});
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 QLabel* makeLabel(QWidget* area, const QString& name, const QString& caption, const QRect& twips,
                   bool heading)
 {
     auto* label = new QLabel(caption, area);
     label->setObjectName(name);
     label->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
-    label->setFont(windowFont(8.25, heading));
+    label->setFont(Fonts::sansSerif(8.25, heading));
     label->setWordWrap(!heading);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (heading) {
@@ -61,7 +52,7 @@ QPlainTextEdit* makeText(QWidget* area, const QString& name, const QString& text
     box->setObjectName(name);
     box->setReadOnly(true);
     box->setPlainText(text);
-    box->setFont(windowFont(8.25, false));
+    box->setFont(Fonts::sansSerif(8.25, false));
     box->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
     return box;
 }
@@ -172,7 +163,7 @@ void TestamentoWindow::buildAdviceAndExample(QWidget* area)
         ->setLineWrapMode(QPlainTextEdit::NoWrap);
     makeLabel(area, QStringLiteral("Label5"), WillTexts::exampleHeading(),
               QRect(120, 4200, 9360, 255), true)
-        ->setFont(windowFont(8.25, false));
+        ->setFont(Fonts::sansSerif(8.25, false));
     makeText(area, QStringLiteral("esempio"), WillTexts::example(), QRect(120, 4455, 9360, 900));
 }
 
