@@ -24,7 +24,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QString kGrey = u"background-color: #c0c0c0;"_s;
 const QString kYellow = u"background-color: #ffff00;"_s;
 const QString kCyan = u"background-color: #00ffff;"_s;
 
@@ -309,7 +308,8 @@ void SuccessioneWindow::buildHeirsFrame(QWidget* area)
 {
     m_frame7 = new QGroupBox(u"Eredi e quote dell'eredità:"_s, area);
     m_frame7->setObjectName(u"Frame7"_s);
-    m_frame7->setStyleSheet(kGrey);
+    // A selector keeps the grey off the white fields inside the frame.
+    m_frame7->setStyleSheet(u"QGroupBox#Frame7 { background-color: #c0c0c0; }"_s);
     m_frame7->setFont(Fonts::sansSerif(8.25));
     m_frame7->setGeometry(Twips::rect(120, 2040, 9255, 3495));
     QWidget* frame = m_frame7;
@@ -457,6 +457,8 @@ void SuccessioneWindow::Form_Load()
             u"cliccare per visualizzare una breve spiegazione della tipologia"_s);
     Quotaramod::impostatitoli();
     aggiornapasso();
+    // The user starts with the deceased's name, as the guidance line asks.
+    m_decuius->setFocus();
 }
 
 CaseRecord SuccessioneWindow::caseRecord() const
