@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUOTARA_SANITIZE=ON >/dev/null
 cmake --build build-test -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir build-test --output-on-failure -j"$(nproc)"
 if [ -x scripts/fuzz.sh ]; then
   scripts/fuzz.sh
 fi
+ctest --test-dir build-test --output-on-failure -j"$(nproc)"

@@ -39,6 +39,17 @@ int main(int argc, char* argv[])
     Forms forms(prompts, *presenter, music);
     registerAllWindows(forms);
     QObject::connect(&forms, &Forms::allUnloaded, &app, &QApplication::quit, Qt::QueuedConnection);
+    // Windows hidden rather than unloaded (the summary, the tip, the about
+    // window) must not keep an invisible program running once the user has
+    // closed everything on screen. Checked after the event that unloaded a
+    // window has finished, so that the farewell screen counts.
+    QObject::connect(
+        &forms, &Forms::unloaded, &app,
+        [&forms] {
+            if (!forms.anyVisible())
+                QApplication::quit();
+        },
+        Qt::QueuedConnection);
 
     forms.show(WindowId::frmSplash);
     return QApplication::exec();

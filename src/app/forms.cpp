@@ -91,6 +91,15 @@ int Forms::loadedCount() const
     return count;
 }
 
+bool Forms::anyVisible() const
+{
+    for (const auto& [id, window] : m_windows) {
+        if (window && window->isVisible())
+            return true;
+    }
+    return false;
+}
+
 void Forms::forget(WindowId id)
 {
     if (m_windows.erase(id) == 0)

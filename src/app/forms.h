@@ -45,6 +45,9 @@ public:
     void unload(WindowId id);
 
     int loadedCount() const;
+    /// True while at least one loaded window is on screen; a program whose
+    /// loaded windows are all hidden has nothing left for the user.
+    bool anyVisible() const;
 
     Prompts& prompts() const { return m_prompts; }
     DocumentPresenter& presenter() const { return m_presenter; }

@@ -15,6 +15,7 @@ private Q_SLOTS:
     void unloadDestroysAndNextReferenceCreatesAnew();
     void closingFromTitleBarUnloads();
     void lastUnloadEndsTheProgram();
+    void hiddenWindowsAreNotOnScreen();
     void splashStartsTheMusicAndShowsTheIdentity();
     void splashClickShowsOneCalculator();
     void splashKeyPressClosesIt();
@@ -86,6 +87,21 @@ void TestForms_::lastUnloadEndsTheProgram()
     QCOMPARE(ended.count(), 0);
     t.forms.unload(WindowId::successione);
     QCOMPARE(ended.count(), 1);
+}
+
+void TestForms_::hiddenWindowsAreNotOnScreen()
+{
+    TestForms t;
+    registerPlainWindow(t.forms, WindowId::sommario);
+    registerPlainWindow(t.forms, WindowId::successione);
+    QVERIFY(!t.forms.anyVisible());
+    t.forms.show(WindowId::sommario)->hide();
+    QVERIFY(t.forms.isLoaded(WindowId::sommario));
+    QVERIFY(!t.forms.anyVisible());
+    t.forms.show(WindowId::successione);
+    QVERIFY(t.forms.anyVisible());
+    t.forms.unload(WindowId::successione);
+    QVERIFY(!t.forms.anyVisible());
 }
 
 void TestForms_::splashStartsTheMusicAndShowsTheIdentity()
