@@ -5,7 +5,7 @@
 
 #include "app/forms.h"
 #include "app/musicplayer.h"
-#include "app/qtprompts.h"
+#include "app/promptsqt.h"
 #include "output/documentpresenter.h"
 #include "succession/successionewindow.h"
 

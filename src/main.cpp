@@ -3,7 +3,7 @@
 #include "app/fonts.h"
 #include "app/forms.h"
 #include "app/numbers.h"
-#include "app/qtprompts.h"
+#include "app/promptsqt.h"
 #include "output/documentpresenter.h"
 
 #include <QApplication>

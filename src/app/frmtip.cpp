@@ -62,11 +62,11 @@ FrmTip::FrmTip(Forms& forms, const QString& tipsPath, QWidget* parent)
         {u"cmdNextTip", u"&Successivo", 600, &FrmTip::cmdNextTip_Click},
         {u"cmdprecedente", u"&Precedente", 1080, &FrmTip::cmdprecedente_Click},
     };
-    for (const auto& spec : buttons) {
-        auto* button = new QPushButton(QString::fromUtf16(spec.caption), this);
-        button->setObjectName(QString::fromUtf16(spec.name));
-        button->setGeometry(Twips::rect(4800, spec.top, 1215, 375));
-        connect(button, &QPushButton::clicked, this, spec.handler);
+    for (const auto& entry : buttons) {
+        auto* button = new QPushButton(QString::fromUtf16(entry.caption), this);
+        button->setObjectName(QString::fromUtf16(entry.name));
+        button->setGeometry(Twips::rect(4800, entry.top, 1215, 375));
+        connect(button, &QPushButton::clicked, this, entry.handler);
     }
 
     if (!LoadTips(tipsPath))

@@ -1,4 +1,4 @@
-#include "app/qtprompts.h"
+#include "app/promptsqt.h"
 #include "desktoppresenter.h"
 #include "previewwindow.h"
 

@@ -1,4 +1,4 @@
-#include "qtprompts.h"
+#include "promptsqt.h"
 
 #include <QDesktopServices>
 #include <QDir>
