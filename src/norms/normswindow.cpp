@@ -194,6 +194,7 @@ int NormsWindow::find(const QString& text)
             m_matches.append({pane, span});
     }
     if (m_matches.isEmpty()) {
+        clearSelections();
         highlight();
         updateStatus();
         return 0;
@@ -222,6 +223,7 @@ void NormsWindow::showMatch(int index)
     m_current = index;
     const Match& match = m_matches.at(index);
     QPlainTextEdit* pane = m_panes.at(match.pane);
+    clearSelections();
     QTextCursor cursor(pane->document());
     cursor.setPosition(static_cast<int>(match.span.start));
     cursor.setPosition(static_cast<int>(match.span.start + match.span.length),
@@ -230,6 +232,17 @@ void NormsWindow::showMatch(int index)
     pane->centerCursor();
     highlight();
     updateStatus();
+}
+
+// Only the current match is selected: a match shown earlier in another pane,
+// or for a shorter text typed on the way, must not stay marked.
+void NormsWindow::clearSelections()
+{
+    for (QPlainTextEdit* pane : std::as_const(m_panes)) {
+        QTextCursor cursor = pane->textCursor();
+        cursor.clearSelection();
+        pane->setTextCursor(cursor);
+    }
 }
 
 void NormsWindow::highlight()

@@ -60,6 +60,7 @@ private:
     void Form_Load();
     void toolbarFileButton(int index);
     void showMatch(int index);
+    void clearSelections();
     void highlight();
     void updateStatus();
 

@@ -270,7 +270,9 @@ void TestNormsWindow::findBarSearchesEveryPane()
     for (int i = 0; i < total; ++i) {
         QCOMPARE(window->currentMatch(), i);
         QPlainTextEdit* shown = nullptr;
+        int selectedPanes = 0;
         for (int p = 0; p < window->paneCount(); ++p) {
+            selectedPanes += window->pane(p)->textCursor().hasSelection() ? 1 : 0;
             if (window->pane(p)->textCursor().hasSelection() &&
                 FoldedText::fold(window->pane(p)->textCursor().selectedText()) ==
                     FoldedText::fold(needle)) {
@@ -278,6 +280,7 @@ void TestNormsWindow::findBarSearchesEveryPane()
             }
         }
         QVERIFY(shown);
+        QCOMPARE(selectedPanes, 1);
         panesVisited.insert(shown);
         const QRect cursor = shown->cursorRect();
         QVERIFY(shown->viewport()->rect().contains(cursor.center()));
@@ -293,6 +296,8 @@ void TestNormsWindow::findBarSearchesEveryPane()
     QCOMPARE(window->find(QStringLiteral("testamento olografo")), total);
     QCOMPARE(window->find(QStringLiteral("zzzqqq")), 0);
     QCOMPARE(window->currentMatch(), -1);
+    for (int p = 0; p < window->paneCount(); ++p)
+        QVERIFY(!window->pane(p)->textCursor().hasSelection());
     window->findNext();
     QCOMPARE(window->currentMatch(), -1);
 }
