@@ -109,7 +109,7 @@ void spouseRights(Document& document)
             "Al coniuge, anche quando concorra con altri chiamati, sono riservati i diritti di "
             "abitazione sulla casa adibita a residenza familiare e di uso sui mobili che la "
             "corredano, se di proprietà del defunto o comuni. Tali diritti gravano sulla "
-            "porzione disponibile e qualora questa non sia sufficiente, per il rimanente sulla "
+            "porzione disponibile e, qualora questa non sia sufficiente, per il rimanente sulla "
             "quota di riserva del coniuge ed eventualmente sulla quota riservata ai figli.") +
         paragraph);
     document.typeText(QStringLiteral("(Tale norma è applicabile sia alla successione "

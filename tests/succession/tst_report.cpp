@@ -115,7 +115,7 @@ void TestReport::headingsAndTextsInOrder()
         u"Al coniuge, anche quando concorra con altri chiamati, sono riservati i diritti di "
         "abitazione sulla casa adibita a residenza familiare e di uso sui mobili che la "
         "corredano, se di proprietà del defunto o comuni. Tali diritti gravano sulla porzione "
-        "disponibile e qualora questa non sia sufficiente, per il rimanente sulla quota di "
+        "disponibile e, qualora questa non sia sufficiente, per il rimanente sulla quota di "
         "riserva del coniuge ed eventualmente sulla quota riservata ai figli."_qs,
         u"(Tale norma è applicabile sia alla successione testamentaria che alla successione "
         "legittima.)"_qs,
