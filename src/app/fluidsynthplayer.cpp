@@ -1,5 +1,6 @@
 #include "fluidsynthplayer.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -37,6 +38,32 @@ struct FluidSynthPlayer::Engine
 namespace {
 
 void quietLog(int, const char*, void*) {}
+
+// The desktop's sound server, when one runs: FluidSynth then talks to it
+// rather than to the bare device.
+QString soundServerDriver()
+{
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/pulse/native")))
+        return QStringLiteral("pulseaudio");
+    if (!qEnvironmentVariableIsEmpty("PULSE_SERVER"))
+        return QStringLiteral("pulseaudio");
+    return {};
+}
+
+// Without a sound server and without a card the audio library only prints
+// errors; the program stays silent without asking it.
+bool hasSoundCard()
+{
+#ifdef Q_OS_LINUX
+    QFile cards(QStringLiteral("/proc/asound/cards"));
+    if (!cards.open(QIODevice::ReadOnly))
+        return false;
+    return !cards.readAll().contains("no soundcards");
+#else
+    return true;
+#endif
+}
 
 } // namespace
 #else
@@ -133,6 +160,11 @@ void FluidSynthPlayer::open(const QString& fileName)
         return;
     if (fluid_synth_sfload(engine->synth, font.toLocal8Bit().constData(), 1) == FLUID_FAILED)
         return;
+    const QString audioDriver = soundServerDriver();
+    if (audioDriver.isEmpty() && !hasSoundCard())
+        return;
+    if (!audioDriver.isEmpty())
+        fluid_settings_setstr(engine->settings, "audio.driver", audioDriver.toLatin1().constData());
     engine->driver = new_fluid_audio_driver(engine->settings, engine->synth);
     if (!engine->driver)
         return;
