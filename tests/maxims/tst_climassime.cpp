@@ -1,3 +1,4 @@
+#include "clirun.h"
 #include "maxims/climassime.h"
 #include "maxims/maximtable.h"
 
@@ -8,22 +9,9 @@
 
 namespace {
 
-struct Run
+CliRun run(const QStringList& args)
 {
-    int status = 0;
-    QString out;
-    QString err;
-};
-
-Run run(const QStringList& args)
-{
-    Run result;
-    QTextStream out(&result.out);
-    QTextStream err(&result.err);
-    result.status = cliMassime(args, out, err);
-    out.flush();
-    err.flush();
-    return result;
+    return runCli(cliMassime, args);
 }
 
 } // namespace
@@ -43,7 +31,7 @@ private Q_SLOTS:
 
 void TestCliMassime::listsTopics()
 {
-    const Run result = run({});
+    const CliRun result = run({});
     QCOMPARE(result.status, 0);
     const QStringList lines = result.out.split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 9);
@@ -55,7 +43,7 @@ void TestCliMassime::listsTopics()
 
 void TestCliMassime::listsTopicsAsJson()
 {
-    const Run result = run({QStringLiteral("--json")});
+    const CliRun result = run({QStringLiteral("--json")});
     QCOMPARE(result.status, 0);
     const QJsonObject root = QJsonDocument::fromJson(result.out.toUtf8()).object();
     QCOMPARE(root.value(QStringLiteral("totale")).toInt(), 74);
@@ -82,7 +70,7 @@ void TestCliMassime::showsTopic()
 {
     QFETCH(int, topic);
     const MaximTable table = MaximTable::load();
-    const Run result = run({QString::number(topic)});
+    const CliRun result = run({QString::number(topic)});
     QCOMPARE(result.status, 0);
     const QStringList lines = result.out.split(u'\n', Qt::SkipEmptyParts);
     const int count = table.contamassime(topic);
@@ -97,7 +85,7 @@ void TestCliMassime::showsTopic()
 void TestCliMassime::showsTopicAsJson()
 {
     const MaximTable table = MaximTable::load();
-    const Run result = run({QStringLiteral("--json"), QStringLiteral("5")});
+    const CliRun result = run({QStringLiteral("--json"), QStringLiteral("5")});
     QCOMPARE(result.status, 0);
     const QJsonObject root = QJsonDocument::fromJson(result.out.toUtf8()).object();
     QCOMPARE(root.value(QStringLiteral("numero")).toInt(), 5);
@@ -124,7 +112,7 @@ void TestCliMassime::rejectsBadArguments_data()
 void TestCliMassime::rejectsBadArguments()
 {
     QFETCH(QStringList, args);
-    const Run result = run(args);
+    const CliRun result = run(args);
     QCOMPARE(result.status, 2);
     QVERIFY(result.out.isEmpty());
     QVERIFY(result.err.contains(QStringLiteral("uso: quotara-cli massime")));

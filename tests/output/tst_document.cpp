@@ -1,3 +1,4 @@
+#include "documentprobe.h"
 #include "output/document.h"
 #include "output/stampaguida.h"
 
@@ -11,35 +12,8 @@
 
 namespace {
 
-QList<QTextTable*> tablesOf(const QTextDocument& document)
-{
-    QList<QTextTable*> tables;
-    const QList<QTextFrame*> frames = document.rootFrame()->childFrames();
-    for (QTextFrame* frame : frames)
-        if (auto* table = qobject_cast<QTextTable*>(frame))
-            tables.append(table);
-    return tables;
-}
-
-/// Paragraphs outside tables, in order.
-QList<QTextBlock> bodyBlocks(const QTextDocument& document)
-{
-    QList<QTextBlock> blocks;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        QTextCursor cursor(block);
-        if (!cursor.currentTable())
-            blocks.append(block);
-    }
-    return blocks;
-}
-
-QString cellText(QTextTable* table, int row, int column)
-{
-    QTextCursor cursor = table->cellAt(row - 1, column - 1).firstCursorPosition();
-    cursor.setPosition(table->cellAt(row - 1, column - 1).lastCursorPosition().position(),
-                       QTextCursor::KeepAnchor);
-    return cursor.selectedText();
-}
+using DocumentProbe::bodyBlocks;
+using DocumentProbe::cellText;
 
 QTextCharFormat cellCharFormat(QTextTable* table, int row, int column)
 {
@@ -151,7 +125,7 @@ void TestDocument::tablesAreNumberedAndHoldCellTexts()
     document.setCellText(1, 4, 2, u"1.000.000"_qs);
     document.setCellText(2, 6, 5, u"0,00"_qs);
     document.setCellText(2, 6, 5, u"12,50"_qs);
-    const QList<QTextTable*> tables = tablesOf(document.textDocument());
+    const QList<QTextTable*> tables = DocumentProbe::tables(document.textDocument());
     QCOMPARE(tables.size(), 2);
     QCOMPARE(tables[0]->rows(), 4);
     QCOMPARE(tables[0]->columns(), 2);
@@ -198,7 +172,7 @@ void TestDocument::tableFontSizeAppliesBeforeAndAfterTexts()
     document.setCellText(1, 1, 1, u"prima"_qs);
     document.setTableFontSize(1, 10);
     document.setCellText(1, 2, 2, u"dopo"_qs);
-    QTextTable* table = tablesOf(document.textDocument()).first();
+    QTextTable* table = DocumentProbe::tables(document.textDocument()).first();
     QCOMPARE(cellCharFormat(table, 1, 1).fontPointSize(), 10.0);
     QCOMPARE(cellCharFormat(table, 2, 2).fontPointSize(), 10.0);
     QCOMPARE(cellCharFormat(table, 2, 2).property(QTextFormat::OldFontFamily).toString(),
@@ -213,7 +187,7 @@ void TestDocument::colorfulFormatColoursHeaderAndBands()
         document.setCellText(1, r, 1, u"riga"_qs);
     document.applyColorfulFormat(1);
     document.setCellText(1, 1, 2, u"intestazione"_qs);
-    QTextTable* table = tablesOf(document.textDocument()).first();
+    QTextTable* table = DocumentProbe::tables(document.textDocument()).first();
     const QColor header = cellBlockFormat(table, 1, 1).background().color();
     QCOMPARE(cellBlockFormat(table, 1, 2).background().color(), header);
     QVERIFY(cellCharFormat(table, 1, 2).fontWeight() >= QFont::Bold);
@@ -237,7 +211,7 @@ void TestDocument::justifyAllThenRightColumn()
     document.alignColumnRight(1, 2);
     for (const QTextBlock& block : bodyBlocks(document.textDocument()))
         QCOMPARE(block.blockFormat().alignment(), Qt::AlignJustify);
-    QTextTable* table = tablesOf(document.textDocument()).first();
+    QTextTable* table = DocumentProbe::tables(document.textDocument()).first();
     for (int r = 1; r <= 3; ++r) {
         QCOMPARE(cellBlockFormat(table, r, 1).alignment(), Qt::AlignJustify);
         QCOMPARE(cellBlockFormat(table, r, 2).alignment(), Qt::AlignRight);
@@ -249,7 +223,7 @@ void TestDocument::tablesHaveFixedColumnWidths()
 {
     Document document;
     document.addTable(2, 5);
-    QTextTable* table = tablesOf(document.textDocument()).first();
+    QTextTable* table = DocumentProbe::tables(document.textDocument()).first();
     const QList<QTextLength> widths = table->format().columnWidthConstraints();
     QCOMPARE(widths.size(), 5);
     for (const QTextLength& width : widths) {

@@ -1,3 +1,4 @@
+#include "clirun.h"
 #include "succession/calculator.h"
 #include "succession/casefile.h"
 #include "succession/clicalcola.h"
@@ -15,26 +16,12 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-struct Run
+CliRun run(const QStringList& args)
 {
-    int status;
-    QString out;
-    QString err;
-};
-
-Run run(const QStringList& args)
-{
-    QString out;
-    QString err;
-    QTextStream outStream(&out);
-    QTextStream errStream(&err);
-    const int status = cliCalcola(args, outStream, errStream);
-    outStream.flush();
-    errStream.flush();
-    return {status, out, err};
+    return runCli(cliCalcola, args);
 }
 
-QJsonObject jsonOf(const Run& result)
+QJsonObject jsonOf(const CliRun& result)
 {
     QJsonParseError error;
     const QJsonObject root = QJsonDocument::fromJson(result.out.toUtf8(), &error).object();
@@ -160,7 +147,7 @@ void TestCliCalcola::jsonAgreesWithRules()
                                         QString::number(ascendenti),
                                         coniuge,
                                         QString::number(fratelli)};
-                const Run result =
+                const CliRun result =
                     run({u"--tipologia"_s, record.successione, u"--beni"_s, record.beni,
                          u"--figli"_s, record.figli, u"--ascendenti"_s, record.ascendenti,
                          u"--coniuge"_s, record.coniuge, u"--fratelli"_s, record.fratelli,
@@ -224,13 +211,13 @@ void TestCliCalcola::localeFormats()
     if (!locale.isEmpty())
         args << u"--locale"_s << locale;
 
-    const Run alone = run(args);
+    const CliRun alone = run(args);
     QVERIFY2(alone.status == 0, qPrintable(alone.err));
     QCOMPARE(strings(jsonOf(alone).value(u"quota2"_s)).at(2), whole);
     QCOMPARE(strings(jsonOf(alone).value(u"quotaconiuge"_s)),
              (QStringList{QString(), u"intero"_s}));
 
-    const Run two = run(args + QStringList{u"--figli"_s, u"2"_s});
+    const CliRun two = run(args + QStringList{u"--figli"_s, u"2"_s});
     const QJsonObject json = jsonOf(two);
     QCOMPARE(strings(json.value(u"quota2"_s)).at(0), children);
     QCOMPARE(strings(json.value(u"quotafiglio"_s)).at(1), each);
@@ -239,8 +226,8 @@ void TestCliCalcola::localeFormats()
 
 void TestCliCalcola::text()
 {
-    const Run result = run({u"--tipologia"_s, u"entrambe"_s, u"--beni"_s, u"120000"_s, u"--figli"_s,
-                            u"2"_s, u"--de-cuius"_s, u"Rossi"_s});
+    const CliRun result = run({u"--tipologia"_s, u"entrambe"_s, u"--beni"_s, u"120000"_s,
+                               u"--figli"_s, u"2"_s, u"--de-cuius"_s, u"Rossi"_s});
     QCOMPARE(result.status, 0);
     QVERIFY(result.err.isEmpty());
     const QStringList expected{
@@ -265,7 +252,7 @@ void TestCliCalcola::text()
     QCOMPARE(result.out.split(u'\n'), expected);
 
     // The note, and what is wrong with a case file's texts, follow the grid.
-    const Run note =
+    const CliRun note =
         run({u"--coniuge"_s, u"no"_s, u"--ascendenti"_s, u"1"_s, u"--fratelli"_s, u"3"_s});
     QVERIFY(note.out.contains(u"\nnota: I fratelli e le sorelle unilaterali"_s));
     // Column 2 starts under its heading and its amounts end under "valore".
@@ -328,7 +315,7 @@ void TestCliCalcola::badInput()
 {
     QFETCH(QStringList, args);
     QFETCH(QString, message);
-    const Run result = run(args + QStringList{u"--json"_s});
+    const CliRun result = run(args + QStringList{u"--json"_s});
     QCOMPARE(result.status, 2);
     QVERIFY(result.out.isEmpty());
     QVERIFY2(result.err.startsWith(u"quotara-cli calcola: "_s), qPrintable(result.err));
@@ -348,14 +335,14 @@ void TestCliCalcola::caseFile()
     expected.apply(record);
     for (const QStringList& args :
          {QStringList{path, u"--json"_s}, QStringList{u"--file"_s, path, u"--json"_s}}) {
-        const Run fromFile = run(args);
+        const CliRun fromFile = run(args);
         QCOMPARE(fromFile.status, 0);
         QCOMPARE(differences(jsonOf(fromFile), expected), QString());
         QCOMPARE(jsonOf(fromFile).value(u"art"_s).toString(), u"540 544"_s);
     }
 
     // Options given with the file change its fields.
-    const Run changed = run({path, u"--tipologia"_s, u"legittima"_s, u"--json"_s});
+    const CliRun changed = run({path, u"--tipologia"_s, u"legittima"_s, u"--json"_s});
     QCOMPARE(changed.status, 0);
     const QJsonObject json = jsonOf(changed);
     QCOMPARE(json.value(u"art"_s).toString(), u"540 582"_s);
@@ -371,7 +358,7 @@ void TestCliCalcola::caseFileWithUnusableTexts()
     const QString path = dir.filePath(u"Quotara-dati-verdi"_s);
     QVERIFY(CaseFile::write(
         {u"Verdi"_s, u"entrambe"_s, u"9000"_s, u"0.5"_s, QString(), u"sì"_s, QString()}, path));
-    const Run result = run({path, u"--json"_s});
+    const CliRun result = run({path, u"--json"_s});
     QCOMPARE(result.status, 0);
     const QJsonObject json = jsonOf(result);
     QVERIFY(json.value(u"passo"_s).toString().startsWith(u"il numero dei figli deve essere"_s));
@@ -380,7 +367,7 @@ void TestCliCalcola::caseFileWithUnusableTexts()
     QCOMPARE(strings(json.value(u"quota1"_s)), QStringList(8, QString()));
     QCOMPARE(strings(json.value(u"quotaconiuge"_s)), (QStringList{QString(), QString()}));
 
-    const Run text = run({path});
+    const CliRun text = run({path});
     QVERIFY(text.out.contains(u"\nattenzione: il numero dei figli deve essere"_s));
 }
 

@@ -1,3 +1,4 @@
+#include "clirun.h"
 #include "succession/casefile.h"
 #include "succession/report.h"
 
@@ -10,22 +11,9 @@
 
 namespace {
 
-struct Run
+CliRun run(const QStringList& args)
 {
-    int status = 0;
-    QString out;
-    QString err;
-};
-
-Run run(const QStringList& args)
-{
-    Run result;
-    QTextStream out(&result.out);
-    QTextStream err(&result.err);
-    result.status = cliRelazione(args, out, err);
-    out.flush();
-    err.flush();
-    return result;
+    return runCli(cliRelazione, args);
 }
 
 QByteArray head(const QString& fileName, int size)
@@ -73,8 +61,8 @@ void TestCliRelazione::writes()
     QFETCH(QString, name);
     QFETCH(QByteArray, magic);
     const QString target = m_dir.filePath(name);
-    const Run result = run({u"--tipo"_qs, u"entrambe"_qs, u"--figli"_qs, u"2"_qs, u"--beni"_qs,
-                            u"1.000,50"_qs, u"--coniuge"_qs, u"no"_qs, u"-o"_qs, target});
+    const CliRun result = run({u"--tipo"_qs, u"entrambe"_qs, u"--figli"_qs, u"2"_qs, u"--beni"_qs,
+                               u"1.000,50"_qs, u"--coniuge"_qs, u"no"_qs, u"-o"_qs, target});
     QVERIFY2(result.status == 0, qPrintable(result.err));
     QVERIFY(result.err.isEmpty());
     QCOMPARE(head(target, static_cast<int>(magic.size())), magic);
@@ -88,7 +76,7 @@ void TestCliRelazione::fromACaseFile()
                                        u"sì"_qs, QString()},
                             caseFile));
     const QString target = m_dir.filePath(u"dal-file.odt"_qs);
-    const Run result = run({u"--file"_qs, caseFile, u"-o"_qs, target});
+    const CliRun result = run({u"--file"_qs, caseFile, u"-o"_qs, target});
     QVERIFY2(result.status == 0, qPrintable(result.err));
     QCOMPARE(head(target, 2), QByteArray("PK"));
 }
@@ -129,7 +117,7 @@ void TestCliRelazione::badInput()
     existing.write("vecchio");
     existing.close();
 
-    const Run result = run(QStringList{u"-o"_qs, target} + args);
+    const CliRun result = run(QStringList{u"-o"_qs, target} + args);
     QCOMPARE(result.status, 2);
     QVERIFY2(result.err.contains(message), qPrintable(result.err));
     QCOMPARE(head(target, 100), QByteArray("vecchio"));
@@ -141,15 +129,15 @@ void TestCliRelazione::badInput()
 
 void TestCliRelazione::unwritableTarget()
 {
-    const Run noOutput = run({u"--figli"_qs, u"1"_qs});
+    const CliRun noOutput = run({u"--figli"_qs, u"1"_qs});
     QCOMPARE(noOutput.status, 2);
     QVERIFY(noOutput.err.contains(u"-o"_qs));
-    const Run wrongKind = run({u"-o"_qs, m_dir.filePath(u"relazione.docx"_qs)});
+    const CliRun wrongKind = run({u"-o"_qs, m_dir.filePath(u"relazione.docx"_qs)});
     QCOMPARE(wrongKind.status, 2);
     QVERIFY(!QFileInfo::exists(m_dir.filePath(u"relazione.docx"_qs)));
 
     const QString target = m_dir.filePath(u"manca/relazione.odt"_qs);
-    const Run result = run({u"-o"_qs, target});
+    const CliRun result = run({u"-o"_qs, target});
     QCOMPARE(result.status, 1);
     QVERIFY(result.err.contains(target));
 }

@@ -1,3 +1,4 @@
+#include "documentprobe.h"
 #include "succession/calculator.h"
 #include "succession/report.h"
 
@@ -12,24 +13,8 @@
 
 namespace {
 
-QList<QTextTable*> tablesOf(const QTextDocument& document)
-{
-    QList<QTextTable*> tables;
-    const QList<QTextFrame*> frames = document.rootFrame()->childFrames();
-    for (QTextFrame* frame : frames)
-        if (auto* table = qobject_cast<QTextTable*>(frame))
-            tables.append(table);
-    return tables;
-}
-
-QList<QTextBlock> bodyBlocks(const QTextDocument& document)
-{
-    QList<QTextBlock> blocks;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
-        if (!QTextCursor(block).currentTable())
-            blocks.append(block);
-    return blocks;
-}
+using DocumentProbe::bodyBlocks;
+using DocumentProbe::cellText;
 
 QStringList nonEmptyBody(const QTextDocument& document)
 {
@@ -38,14 +23,6 @@ QStringList nonEmptyBody(const QTextDocument& document)
         if (!block.text().isEmpty())
             texts.append(block.text());
     return texts;
-}
-
-QString cellText(QTextTable* table, int row, int column)
-{
-    const QTextTableCell cell = table->cellAt(row - 1, column - 1);
-    QTextCursor cursor = cell.firstCursorPosition();
-    cursor.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
-    return cursor.selectedText();
 }
 
 QStringList rowTexts(QTextTable* table, int row)
@@ -66,7 +43,7 @@ struct Report
     Calculator calculator = Calculator::opened();
     Document document;
     const QTextDocument& text() const { return document.textDocument(); }
-    QTextTable* table(int i) const { return tablesOf(text()).at(i - 1); }
+    QTextTable* table(int i) const { return DocumentProbe::tables(text()).at(i - 1); }
 };
 
 CaseRecord caseOf(const QString& figli, const QString& coniuge = u"sì"_qs,
@@ -136,7 +113,7 @@ void TestReport::threeTablesWithEveryRow()
 {
     const Report report(CaseRecord{QString(), u"legittima"_qs, u"100"_qs, QString(), QString(),
                                    u"no"_qs, QString()});
-    const QList<QTextTable*> tables = tablesOf(report.text());
+    const QList<QTextTable*> tables = DocumentProbe::tables(report.text());
     QCOMPARE(tables.size(), 3);
     QCOMPARE(tables[0]->rows(), 4);
     QCOMPARE(tables[0]->columns(), 2);

@@ -1,3 +1,4 @@
+#include "documentprobe.h"
 #include "succession/successionewindow.h"
 #include "testforms.h"
 #include "will/testamentowindow.h"
@@ -47,19 +48,13 @@ QAction* action(QWidget* window, const QString& name)
 
 QTextTable* firstTable(const QTextDocument* document)
 {
-    for (QTextFrame* frame : document->rootFrame()->childFrames()) {
-        if (auto* table = qobject_cast<QTextTable*>(frame))
-            return table;
-    }
-    return nullptr;
+    return DocumentProbe::tables(*document).value(0);
 }
 
+// The will table is read with rows and columns counted from 0.
 QString cellText(QTextTable* table, int row, int column)
 {
-    const QTextTableCell cell = table->cellAt(row, column);
-    QTextCursor cursor = cell.firstCursorPosition();
-    cursor.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
-    return cursor.selectedText();
+    return DocumentProbe::cellText(table, row + 1, column + 1);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "documentprobe.h"
 #include "output/document.h"
 #include "will/willprintout.h"
 #include "will/willtexts.h"
@@ -12,29 +13,13 @@ namespace {
 
 QTextTable* firstTable(const QTextDocument& document)
 {
-    for (QTextFrame* frame : document.rootFrame()->childFrames()) {
-        if (auto* table = qobject_cast<QTextTable*>(frame))
-            return table;
-    }
-    return nullptr;
+    return DocumentProbe::tables(document).value(0);
 }
 
+// The will table is read with rows and columns counted from 0.
 QString cellText(QTextTable* table, int row, int column)
 {
-    const QTextTableCell cell = table->cellAt(row, column);
-    QTextCursor cursor = cell.firstCursorPosition();
-    cursor.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
-    return cursor.selectedText();
-}
-
-QList<QTextBlock> topLevelBlocks(const QTextDocument& document)
-{
-    QList<QTextBlock> blocks;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        if (!QTextCursor(block).currentTable())
-            blocks << block;
-    }
-    return blocks;
+    return DocumentProbe::cellText(table, row + 1, column + 1);
 }
 
 } // namespace
@@ -123,7 +108,7 @@ void TestWillPrintout::headingsAndDefinition()
     QFETCH(double, points);
     Document document;
     stampatestamento(document, defaultWillPrintContent());
-    const QList<QTextBlock> blocks = topLevelBlocks(document.textDocument());
+    const QList<QTextBlock> blocks = DocumentProbe::bodyBlocks(document.textDocument());
     QVERIFY(blocks.size() > block);
     const QTextBlock& paragraph = blocks.at(block);
     QCOMPARE(paragraph.text(), text);
