@@ -21,6 +21,8 @@ QString windowName(WindowId id)
         return QStringLiteral("testamento");
     case WindowId::massime:
         return QStringLiteral("massime");
+    case WindowId::dettaglio:
+        return QStringLiteral("dettaglio");
     case WindowId::sommario:
         return QStringLiteral("sommario");
     case WindowId::manuale:
@@ -35,6 +37,8 @@ QString windowName(WindowId id)
         return QStringLiteral("guidatestamento");
     case WindowId::guidamassime:
         return QStringLiteral("guidamassime");
+    case WindowId::guidadettaglio:
+        return QStringLiteral("guidadettaglio");
     case WindowId::frmTip:
         return QStringLiteral("frmTip");
     case WindowId::catalogo:

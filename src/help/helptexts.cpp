@@ -21,6 +21,7 @@ constexpr Guide kGuides[] = {
     {WindowId::guidanorme, u"Finestra NORME", u":/help/data/guidanorme.txt"},
     {WindowId::guidatestamento, u"Finestra TESTAMENTO", u":/help/data/guidatestamento.txt"},
     {WindowId::guidamassime, u"Finestra MASSIME", u":/help/data/guidamassime.txt"},
+    {WindowId::guidadettaglio, u"Finestra CALCOLO DETTAGLIATO", u":/help/data/guidadettaglio.txt"},
 };
 
 const Guide* find(WindowId id)

@@ -7,6 +7,7 @@
 #include "app/twips.h"
 #include "output/document.h"
 #include "output/documentpresenter.h"
+#include "gridcasetaker.h"
 #include "report.h"
 
 #include <QAction>
@@ -269,6 +270,11 @@ void SuccessioneWindow::buildMenu()
     item(u"Salva con &nome..."_s, u"salvanome"_s, &SuccessioneWindow::salvanome_Click);
     item(u"&Elimina..."_s, u"eliminare"_s, &SuccessioneWindow::eliminare_click);
     item(u"S&tampa dati finestra"_s, u"stampa"_s, &SuccessioneWindow::stampa_Click);
+    file->addSeparator();
+    QAction* dettaglio = file->addAction(u"Calcolo &dettagliato..."_s, this,
+                                         &SuccessioneWindow::dettaglio_Click);
+    dettaglio->setObjectName(u"dettaglio"_s);
+    dettaglio->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     m_frame.finishFileMenu();
 }
 
@@ -411,6 +417,16 @@ void SuccessioneWindow::buildFoot(QWidget* area)
     m_frame.makeFootButton(u"guidainlinea"_s)->setGeometry(Twips::rect(1200, 5760, 1095, 375));
     m_frame.makeFootButton(u"cmdavanti"_s)->setGeometry(Twips::rect(7200, 5760, 1095, 375));
     m_frame.makeFootButton(u"esco"_s)->setGeometry(Twips::rect(8280, 5760, 1095, 375));
+
+    // In the free strip between the toolbar and the general data, so that
+    // every control of the calculator keeps its place.
+    auto* dettaglio = new QPushButton(u"&Dettaglio"_s, area);
+    dettaglio->setObjectName(u"cmddettaglio"_s);
+    dettaglio->setToolTip(u"cliccare per il calcolo dettagliato della successione"_s);
+    dettaglio->setAccessibleName(u"Calcolo dettagliato della successione"_s);
+    dettaglio->setFont(Fonts::sansSerif(8.25));
+    dettaglio->setGeometry(Twips::rect(8280, 578, 1095, 255));
+    connect(dettaglio, &QPushButton::clicked, this, &SuccessioneWindow::dettaglio_Click);
 }
 
 void SuccessioneWindow::connectHandlers()
@@ -506,6 +522,13 @@ void SuccessioneWindow::stampa_Click()
     Document document;
     buildReport(document, caseRecord(), results());
     m_forms.presenter().present(document.textDocument(), u"successione"_s);
+}
+
+void SuccessioneWindow::dettaglio_Click()
+{
+    auto* taker = dynamic_cast<GridCaseTaker*>(m_forms.show(WindowId::dettaglio));
+    if (taker)
+        taker->startFromGrid(caseRecord(), results());
 }
 
 // Buttons 1 to 4 are the file and print commands; any other index the frame

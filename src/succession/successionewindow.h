@@ -49,6 +49,8 @@ public:
     void salvanome_Click();
     void eliminare_click();
     void stampa_Click();
+    /// Opens the detailed calculation, starting from this window's case.
+    void dettaglio_Click();
 
     /// The current case file; empty until a case is opened or saved.
     const QString& nomefile() const { return m_nomefile; }

@@ -233,7 +233,7 @@ void TestSummary::printsTheWholeHelp()
         firstHeading = false;
     }
     QCOMPARE(sections, HelpTexts::printOrder());
-    QVERIFY(document->toPlainText().endsWith(HelpTexts::text(WindowId::guidamassime) + u'\n'));
+    QVERIFY(document->toPlainText().endsWith(HelpTexts::text(WindowId::guidadettaglio) + u'\n'));
 }
 
 void TestSummary::savesTheHelp_data()

@@ -30,6 +30,8 @@ void TestHelpTexts::guidesHaveTheirHeadingAndText_data()
                                 << u"punto interrogativo"_s;
     QTest::newRow("massime") << WindowId::guidamassime << u"Finestra MASSIME"_s
                              << u"File...Stampa"_s;
+    QTest::newRow("dettaglio") << WindowId::guidadettaglio << u"Finestra CALCOLO DETTAGLIATO"_s
+                               << u"rappresentazione"_s;
 }
 
 void TestHelpTexts::guidesHaveTheirHeadingAndText()
@@ -63,7 +65,8 @@ void TestHelpTexts::printOrderStartsWithTheManual()
 {
     const QList<WindowId> expected{WindowId::manuale,          WindowId::guidafunzionamento,
                                    WindowId::guidasuccessione, WindowId::guidanorme,
-                                   WindowId::guidatestamento,  WindowId::guidamassime};
+                                   WindowId::guidatestamento,  WindowId::guidamassime,
+                                   WindowId::guidadettaglio};
     QCOMPARE(HelpTexts::printOrder(), expected);
 }
 

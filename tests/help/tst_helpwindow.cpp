@@ -47,6 +47,7 @@ void TestHelpWindow::showsItsGuide_data()
     QTest::newRow("norme") << WindowId::guidanorme << 5640 << 3615 << 5175 << true;
     QTest::newRow("testamento") << WindowId::guidatestamento << 5640 << 3615 << 5175 << true;
     QTest::newRow("massime") << WindowId::guidamassime << 5640 << 3615 << 5175 << true;
+    QTest::newRow("dettaglio") << WindowId::guidadettaglio << 5640 << 3615 << 5175 << true;
 }
 
 void TestHelpWindow::showsItsGuide()

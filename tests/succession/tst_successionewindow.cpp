@@ -1,6 +1,7 @@
 #include "app/quotaramod.h"
 #include "app/twips.h"
 #include "succession/calculator.h"
+#include "succession/gridcasetaker.h"
 #include "succession/successionewindow.h"
 #include "testforms.h"
 
@@ -48,6 +49,9 @@ private Q_SLOTS:
     void saveAndOpenThroughToolbarAndMenu();
     void printThroughToolbar();
     void deleteAsksForTheFile();
+    void dettaglioHandsOverTheCase_data();
+    void dettaglioHandsOverTheCase();
+    void dettaglioButtonKeepsTheLayout();
 
 private:
     QString label(const QString& name) const;
@@ -521,6 +525,80 @@ void TestSuccessioneWindow::deleteAsksForTheFile()
     QCOMPARE(m_t->prompts.calls().size(), 1);
     QCOMPARE(m_t->prompts.last().kind, FakePrompts::Kind::OpenFile);
     QCOMPARE(m_t->prompts.last().title, Quotaramod::titoloelimina());
+}
+
+namespace {
+
+/// Stands for the detailed window: records the case it is handed.
+class GridCaseRecorder : public QWidget, public GridCaseTaker
+{
+public:
+    void startFromGrid(const CaseRecord& record, const Results& results) override
+    {
+        records.append(record);
+        arts.append(results.art);
+    }
+    QList<CaseRecord> records;
+    QStringList arts;
+};
+
+} // namespace
+
+void TestSuccessioneWindow::dettaglioHandsOverTheCase_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("button") << u"button"_s;
+    QTest::newRow("menu") << u"menu"_s;
+    QTest::newRow("shortcut") << u"shortcut"_s;
+}
+
+void TestSuccessioneWindow::dettaglioHandsOverTheCase()
+{
+    QFETCH(QString, how);
+    GridCaseRecorder* recorder = nullptr;
+    m_t->forms.registerFactory(WindowId::dettaglio, [&recorder](Forms&) {
+        auto window = std::make_unique<GridCaseRecorder>();
+        recorder = window.get();
+        return window;
+    });
+    QTest::keyClicks(edit(u"figli"_s), u"2"_s);
+    auto* action = m_window->findChild<QAction*>(u"dettaglio"_s);
+    QVERIFY(action);
+    QCOMPARE(action->text(), u"Calcolo &dettagliato..."_s);
+    QCOMPARE(action->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));
+    auto* button = m_window->findChild<QPushButton*>(u"cmddettaglio"_s);
+    QVERIFY(button);
+    QCOMPARE(button->text(), u"&Dettaglio"_s);
+    QVERIFY(!button->accessibleName().isEmpty());
+    if (how == u"button") {
+        QTest::mouseClick(button, Qt::LeftButton);
+    } else if (how == u"menu") {
+        action->trigger();
+    } else {
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        QTest::keyClick(m_window, Qt::Key_I, Qt::ControlModifier);
+    }
+    QVERIFY(recorder);
+    QVERIFY(recorder->isVisible());
+    QCOMPARE(recorder->records.size(), 1);
+    QCOMPARE(recorder->records.first(), m_window->caseRecord());
+    QCOMPARE(recorder->arts.first(), u"540 581"_s);
+}
+
+void TestSuccessioneWindow::dettaglioButtonKeepsTheLayout()
+{
+    auto* button = m_window->findChild<QPushButton*>(u"cmddettaglio"_s);
+    QVERIFY(button);
+    QWidget* area = button->parentWidget();
+    QVERIFY(area->rect().contains(button->geometry()));
+    QVERIFY(button->geometry().top() >= Twips::toPixels(MainFrame::toolbarHeightTwips));
+    for (QWidget* other : area->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (other == button || !other->isVisibleTo(m_window) || other->inherits("QToolBar"))
+            continue;
+        QVERIFY2(!other->geometry().intersects(button->geometry()),
+                 qPrintable(other->objectName()));
+    }
 }
 
 QTEST_MAIN(TestSuccessioneWindow)
