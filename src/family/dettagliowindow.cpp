@@ -79,6 +79,7 @@ QTableWidget* sharesTable(const QString& name, const QString& accessible)
         {u"Erede"_s, u"Quota"_s, u"Denominatore comune"_s, u"Valore"_s, u"Articoli"_s});
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setTabKeyNavigation(false);
     table->verticalHeader()->hide();
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setStretchLastSection(true);
@@ -179,6 +180,9 @@ DettaglioWindow::DettaglioWindow(Forms& forms, QWidget* parent)
     connect(m_model, &FamilyModel::peopleChanged, this, &DettaglioWindow::edited);
 
     setFamilyCase(FamilyCase{});
+    // A new case starts without a value, which the status line asks for.
+    m_relictum->clear();
+    m_modified = false;
     recompute();
     resize(1100, 760);
 }
