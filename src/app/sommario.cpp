@@ -37,10 +37,12 @@ constexpr Entry kEntries[Sommario::entryCount] = {
     {2880, u" Finestra Massime", WindowId::guidamassime},
     {4800, u"  Suggerimento del giorno", WindowId::frmTip},
     {5160, u"  altri prodotti Software Solvano", WindowId::catalogo},
+    // Added after the guide of the last main window, in the free row below it.
+    {3240, u" Finestra Calcolo dettagliato", WindowId::guidadettaglio},
 };
 
 // The catalogue entry opens a window of another kind and has no tooltip.
-constexpr int kLastEntryWithTooltip = 7;
+constexpr int kCatalogueEntry = 8;
 
 bool canWriteTo(const QString& folder)
 {
@@ -124,7 +126,7 @@ void Sommario::addEntry(int index, int top, const QString& caption)
     label->setMouseTracking(true);
     label->installEventFilter(this);
 
-    if (index <= kLastEntryWithTooltip)
+    if (index != kCatalogueEntry)
         button->setToolTip(QStringLiteral("cliccare per visualizzare: ") + caption);
     m_puls.at(static_cast<std::size_t>(index - 1)) = button;
     m_lbl.at(static_cast<std::size_t>(index - 1)) = label;

@@ -15,13 +15,14 @@ class QPushButton;
 /// then every guide, the quick manual first, each on its own page.
 void buildHelpDocument(Document& document);
 
-/// The index of the help: eight entries opening the guides, the tip of the
+/// The index of the help: nine entries opening the guides, the tip of the
 /// day and the catalogue; printing of the whole help; the program exit.
 class Sommario : public QWidget
 {
     Q_OBJECT
 public:
-    static constexpr int entryCount = 8;
+    /// The spec's eight entries and, ninth, the detailed calculation's guide.
+    static constexpr int entryCount = 9;
 
     explicit Sommario(Forms& forms, QWidget* parent = nullptr);
 

@@ -93,6 +93,8 @@ void TestSummary::entriesOpenTheirWindow_data()
     QTest::newRow("6") << 6 << 2880 << u" Finestra Massime"_s << WindowId::guidamassime;
     QTest::newRow("7") << 7 << 4800 << u"  Suggerimento del giorno"_s << WindowId::frmTip;
     QTest::newRow("8") << 8 << 5160 << u"  altri prodotti Software Solvano"_s << WindowId::catalogo;
+    QTest::newRow("9") << 9 << 3240 << u" Finestra Calcolo dettagliato"_s
+                       << WindowId::guidadettaglio;
 }
 
 void TestSummary::entriesOpenTheirWindow()
