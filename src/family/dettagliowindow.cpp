@@ -41,8 +41,8 @@ namespace {
 
 const QString kFaultProperty = u"errore"_s;
 
-template <class E> QComboBox* choice(const QString& name, const QString& accessible,
-                                     const QList<E>& values)
+template <class E>
+QComboBox* choice(const QString& name, const QString& accessible, const QList<E>& values)
 {
     auto* box = new QComboBox;
     box->setObjectName(name);
@@ -121,8 +121,8 @@ void fillShares(QTableWidget* table, const FamilyOutcome::Section& section,
 QString personNamedIn(const QString& fault, const FamilyCase& familyCase)
 {
     for (const Person& person : familyCase.people) {
-        const QRegularExpression word(u"(^|[^\\w])%1([^\\w]|$)"_s.arg(
-            QRegularExpression::escape(person.id)));
+        const QRegularExpression word(
+            u"(^|[^\\w])%1([^\\w]|$)"_s.arg(QRegularExpression::escape(person.id)));
         if (word.match(fault).hasMatch())
             return person.id;
     }
@@ -403,8 +403,8 @@ QWidget* DettaglioWindow::buildPersonForm()
     m_grado->setObjectName(u"grado"_s);
     m_grado->setAccessibleName(u"Grado di parentela"_s);
     m_grado->setRange(0, 30);
-    m_separazione = choice(u"separazione"_s, u"Separazione del coniuge"_s,
-                           FamilyLabels::separations());
+    m_separazione =
+        choice(u"separazione"_s, u"Separazione del coniuge"_s, FamilyLabels::separations());
     form->addRow(u"&nome:"_s, m_nome);
     form->addRow(u"re&lazione:"_s, m_relazione);
     form->addRow(u"&stato:"_s, m_stato);
@@ -513,8 +513,8 @@ std::optional<FamilyCase> DettaglioWindow::familyCase(QString& fault) const
         const std::optional<Amount> value =
             FamilyLabels::readAmount(m_donazioni->item(row, 1)->text());
         if (donee.isEmpty() || !value) {
-            fault = u"donazione n. %1: indicare il donatario e un valore non negativo"_s.arg(
-                row + 1);
+            fault =
+                u"donazione n. %1: indicare il donatario e un valore non negativo"_s.arg(row + 1);
             return std::nullopt;
         }
         result.donations.append(Donation{donee, *value});
@@ -532,8 +532,8 @@ void DettaglioWindow::setFamilyCase(const FamilyCase& familyCase)
     choose(m_tipologia, familyCase.kind);
     choose(m_riserva, familyCase.renouncerReserve);
     m_relictum->setText(FamilyLabels::amountText(familyCase.relictum));
-    m_debiti->setText(familyCase.debts.value().isZero() ? QString()
-                                                          : FamilyLabels::amountText(familyCase.debts));
+    m_debiti->setText(
+        familyCase.debts.value().isZero() ? QString() : FamilyLabels::amountText(familyCase.debts));
     m_donazioni->setRowCount(0);
     for (const Donation& donation : familyCase.donations)
         addDonationRow(donation.donee, FamilyLabels::amountText(donation.value));
@@ -645,30 +645,30 @@ void DettaglioWindow::aggiungiContesto()
 {
     const Person* current =
         m_model->person(m_famiglia->currentIndex().siblingAtColumn(FamilyModel::PersonColumn));
-    const bool canHaveDescendants =
-        current && (current->relation == Relation::Figlio || current->relation == Relation::Fratello);
+    const bool canHaveDescendants = current && (current->relation == Relation::Figlio ||
+                                                current->relation == Relation::Fratello);
     aggiungi(Relation::Figlio, canHaveDescendants);
 }
 
 void DettaglioWindow::togli_Click()
 {
-    const QModelIndex index =
-        m_famiglia->currentIndex().siblingAtColumn(FamilyModel::PersonColumn);
+    const QModelIndex index = m_famiglia->currentIndex().siblingAtColumn(FamilyModel::PersonColumn);
     const Person* person = m_model->person(index);
     if (!person)
         return;
     const int descendants = m_model->descendantCount(index);
     if (descendants > 0 &&
-        !m_forms.prompts().ask(this, Quotaramod::titolocontrollo(),
-                               u"Togliere %1 e i suoi %2 discendenti?"_s.arg(person->displayName())
-                                   .arg(descendants),
-                               false))
+        !m_forms.prompts().ask(
+            this, Quotaramod::titolocontrollo(),
+            u"Togliere %1 e i suoi %2 discendenti?"_s.arg(person->displayName()).arg(descendants),
+            false))
         return;
     const QModelIndex parent = index.parent();
     const int row = index.row();
     m_model->removePerson(index);
     const int rows = m_model->rowCount(parent);
-    m_famiglia->setCurrentIndex(rows == 0 ? parent : m_model->index(std::min(row, rows - 1), 0, parent));
+    m_famiglia->setCurrentIndex(rows == 0 ? parent
+                                          : m_model->index(std::min(row, rows - 1), 0, parent));
 }
 
 void DettaglioWindow::selectPerson(const QString& id)
@@ -678,13 +678,14 @@ void DettaglioWindow::selectPerson(const QString& id)
 
 void DettaglioWindow::personChosen()
 {
-    showPerson(m_model->person(m_famiglia->currentIndex().siblingAtColumn(FamilyModel::PersonColumn)));
+    showPerson(
+        m_model->person(m_famiglia->currentIndex().siblingAtColumn(FamilyModel::PersonColumn)));
 }
 
 void DettaglioWindow::showPerson(const Person* person)
 {
-    const QList<QWidget*> fields{m_nome, m_relazione, m_stato, m_vincolo,
-                                 m_linea, m_grado,    m_separazione};
+    const QList<QWidget*> fields{m_nome,  m_relazione, m_stato,      m_vincolo,
+                                 m_linea, m_grado,     m_separazione};
     std::vector<std::unique_ptr<QSignalBlocker>> blockers;
     for (QWidget* field : fields)
         blockers.push_back(std::make_unique<QSignalBlocker>(field));
@@ -718,8 +719,7 @@ void DettaglioWindow::updateFormFields(Relation relation, bool descendant)
 
 void DettaglioWindow::personEdited()
 {
-    const QModelIndex index =
-        m_famiglia->currentIndex().siblingAtColumn(FamilyModel::PersonColumn);
+    const QModelIndex index = m_famiglia->currentIndex().siblingAtColumn(FamilyModel::PersonColumn);
     const Person* current = m_model->person(index);
     if (!current)
         return;
@@ -817,8 +817,8 @@ void DettaglioWindow::recompute()
         return result;
     };
     const QString comparison =
-        GridCase::comparison(m_grid->first, m_grid->second, *familyCase,
-                             column(outcome.legittima), column(outcome.testamentaria));
+        GridCase::comparison(m_grid->first, m_grid->second, *familyCase, column(outcome.legittima),
+                             column(outcome.testamentaria));
     m_confronto->setText(comparison.isEmpty()
                              ? u"Le quote coincidono con quelle della finestra Successione."_s
                              : comparison);
@@ -834,20 +834,18 @@ void DettaglioWindow::showOutcome(const FamilyOutcome::Outcome& outcome)
     if (const auto& section = outcome.legittima) {
         fillShares(m_quoteLegittima, *section, familyCase);
         m_statoLegittima->setText(
-            section->stateShare
-                ? u"allo Stato (art. 586): %1"_s.arg(section->stateShare->text())
-                : QString());
+            section->stateShare ? u"allo Stato (art. 586): %1"_s.arg(section->stateShare->text())
+                                : QString());
         steps << u"Successione legittima (%1):"_s.arg(articlesText(section->articles));
         steps << section->passi;
     }
     if (const auto& section = outcome.testamentaria) {
         fillShares(m_quoteTestamentaria, *section, familyCase);
-        m_disponibile->setText(
-            section->disponibile && section->disponibileAmount
-                ? u"quota disponibile: %1, %2"_s.arg(section->disponibile->text(),
-                                                     FamilyLabels::amountText(
-                                                         *section->disponibileAmount))
-                : QString());
+        m_disponibile->setText(section->disponibile && section->disponibileAmount
+                                   ? u"quota disponibile: %1, %2"_s.arg(
+                                         section->disponibile->text(),
+                                         FamilyLabels::amountText(*section->disponibileAmount))
+                                   : QString());
         m_massa->setText(section->massa ? u"massa (art. 556): %1"_s.arg(
                                               FamilyLabels::amountText(*section->massa))
                                         : QString());

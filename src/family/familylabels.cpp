@@ -9,10 +9,9 @@ namespace FamilyLabels {
 
 const QList<Relation>& relations()
 {
-    static const QList<Relation> values{Relation::Coniuge,  Relation::UnitoCivilmente,
-                                        Relation::Figlio,   Relation::Genitore,
-                                        Relation::Ascendente, Relation::Fratello,
-                                        Relation::Parente};
+    static const QList<Relation> values{
+        Relation::Coniuge,    Relation::UnitoCivilmente, Relation::Figlio, Relation::Genitore,
+        Relation::Ascendente, Relation::Fratello,        Relation::Parente};
     return values;
 }
 

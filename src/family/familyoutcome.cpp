@@ -10,8 +10,7 @@ QString onCommonDenominator(const Fraction& share, const Section& section)
 {
     mpz_class denominator = 1;
     const auto take = [&denominator](const Fraction& fraction) {
-        mpz_lcm(denominator.get_mpz_t(), denominator.get_mpz_t(),
-                fraction.value().get_den_mpz_t());
+        mpz_lcm(denominator.get_mpz_t(), denominator.get_mpz_t(), fraction.value().get_den_mpz_t());
     };
     for (const HeirShare& heir : section.shares)
         take(heir.share);

@@ -24,8 +24,8 @@ struct HeirShare
 
 struct Section
 {
-    QList<HeirShare> shares;             ///< in the order of the case's people
-    std::optional<Fraction> stateShare;  ///< the State's (art. 586), when it takes
+    QList<HeirShare> shares;            ///< in the order of the case's people
+    std::optional<Fraction> stateShare; ///< the State's (art. 586), when it takes
     std::optional<Amount> stateAmount;
     std::optional<Fraction> disponibile; ///< the disposable portion, with a will
     std::optional<Amount> disponibileAmount;

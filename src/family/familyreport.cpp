@@ -35,8 +35,8 @@ void caseTable(Document& document, const FamilyCase& familyCase,
     }
     if (outcome.testamentaria) {
         if (outcome.testamentaria->massa)
-            rows.append({u"massa (art. 556)"_s,
-                         FamilyLabels::amountText(*outcome.testamentaria->massa)});
+            rows.append(
+                {u"massa (art. 556)"_s, FamilyLabels::amountText(*outcome.testamentaria->massa)});
         rows.append({u"rinunziante senza rappresentanti nella riserva"_s,
                      FamilyLabels::label(familyCase.renouncerReserve)});
     }
@@ -69,8 +69,8 @@ void familyTable(Document& document, const FamilyCase& familyCase)
 int sharesTable(Document& document, const FamilyCase& familyCase,
                 const FamilyOutcome::Section& section)
 {
-    QList<QStringList> rows{{u"erede"_s, u"quota"_s, u"denominatore comune"_s, u"valore"_s,
-                             u"articoli"_s}};
+    QList<QStringList> rows{
+        {u"erede"_s, u"quota"_s, u"denominatore comune"_s, u"valore"_s, u"articoli"_s}};
     for (const FamilyOutcome::HeirShare& share : section.shares) {
         const Person* person = familyCase.find(share.id);
         rows.append({person ? person->displayName() : share.id, share.share.text(),
@@ -95,8 +95,7 @@ int sharesTable(Document& document, const FamilyCase& familyCase,
 }
 
 void section(Document& document, const FamilyCase& familyCase,
-             const FamilyOutcome::Section& section, const QString& heading,
-             QList<int>& shareTables)
+             const FamilyOutcome::Section& section, const QString& heading, QList<int>& shareTables)
 {
     document.insertParagraphAfter();
     document.setFontSize(12);
@@ -156,8 +155,7 @@ void buildFamilyReport(Document& document, const FamilyCase& familyCase,
 
     QList<int> shareTables;
     if (outcome.legittima)
-        section(document, familyCase, *outcome.legittima, u"Successione legittima"_s,
-                shareTables);
+        section(document, familyCase, *outcome.legittima, u"Successione legittima"_s, shareTables);
     if (outcome.testamentaria)
         section(document, familyCase, *outcome.testamentaria,
                 u"Successione testamentaria: quote di riserva e quota disponibile"_s, shareTables);

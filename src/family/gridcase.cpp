@@ -139,8 +139,8 @@ void compareColumn(const FamilyCase& familyCase, const Results& grid, int gridCo
     const std::optional<Fraction> gridShare =
         captionValue(grid.quotadisponibile[static_cast<std::size_t>(gridColumn)]);
     if (gridShare && *gridShare != *column.disponibile)
-        differences << u"disponibile %1 invece di %2 (%3)"_s.arg(
-            column.disponibile->text(), gridShare->text(), kindName);
+        differences << u"disponibile %1 invece di %2 (%3)"_s.arg(column.disponibile->text(),
+                                                                 gridShare->text(), kindName);
 }
 
 /// What of the family the grid's four counts cannot say.
@@ -278,8 +278,9 @@ QString comparison(const CaseRecord& record, const Results& grid, const FamilyCa
         return line + u"La griglia non distingue: "_s + refined.join(u", "_s) + u'.';
     articles.removeDuplicates();
     articles.sort();
-    return line + u"La griglia conta solo il numero di eredi di ogni tipo; qui si applicano "
-                  u"le regole della famiglia reale (art. "_s +
+    return line +
+           u"La griglia conta solo il numero di eredi di ogni tipo; qui si applicano "
+           u"le regole della famiglia reale (art. "_s +
            articles.join(u", "_s) + u")."_s;
 }
 

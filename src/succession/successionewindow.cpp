@@ -5,9 +5,9 @@
 #include "app/prompts.h"
 #include "app/quotaramod.h"
 #include "app/twips.h"
+#include "gridcasetaker.h"
 #include "output/document.h"
 #include "output/documentpresenter.h"
-#include "gridcasetaker.h"
 #include "report.h"
 
 #include <QAction>
@@ -271,8 +271,8 @@ void SuccessioneWindow::buildMenu()
     item(u"&Elimina..."_s, u"eliminare"_s, &SuccessioneWindow::eliminare_click);
     item(u"S&tampa dati finestra"_s, u"stampa"_s, &SuccessioneWindow::stampa_Click);
     file->addSeparator();
-    QAction* dettaglio = file->addAction(u"Calcolo &dettagliato..."_s, this,
-                                         &SuccessioneWindow::dettaglio_Click);
+    QAction* dettaglio =
+        file->addAction(u"Calcolo &dettagliato..."_s, this, &SuccessioneWindow::dettaglio_Click);
     dettaglio->setObjectName(u"dettaglio"_s);
     dettaglio->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     m_frame.finishFileMenu();

@@ -1,10 +1,10 @@
 #include "app/quotaramod.h"
+#include "documentprobe.h"
 #include "family/dettagliowindow.h"
 #include "family/familyfile.h"
-#include "family/familymodel.h"
 #include "family/familyfilecommands.h"
 #include "family/familylabels.h"
-#include "documentprobe.h"
+#include "family/familymodel.h"
 #include "succession/casefile.h"
 #include "succession/successionewindow.h"
 #include "testforms.h"
@@ -296,9 +296,9 @@ void TestDettaglioWindow::liveRecomputation()
     choose(u"tipologia"_s, u"legittima"_s);
     buildIssueFamily();
     QVERIFY(m_window->outcome());
-    QCOMPARE(shares(u"quotelegittima"_s),
-             (QStringList{u"Anna 1/2 60.000,00"_s, u"Sara 1/4 30.000,00"_s,
-                          u"Paolo 1/4 30.000,00"_s}));
+    QCOMPARE(
+        shares(u"quotelegittima"_s),
+        (QStringList{u"Anna 1/2 60.000,00"_s, u"Sara 1/4 30.000,00"_s, u"Paolo 1/4 30.000,00"_s}));
     QVERIFY(child<QPlainTextEdit>(u"passi"_s)->toPlainText().contains(u"art."_s));
     // Luca alive again takes his own share: spouse and one child, half each.
     m_window->selectPerson(u"f1"_s);
@@ -491,7 +491,8 @@ void TestDettaglioWindow::printsTheReport()
     QCOMPARE(m_t->presenter.lastPurpose(), u"dettaglio"_s);
     const QTextDocument* document = m_t->presenter.last();
     const QString text = document->toPlainText();
-    for (const QString& name : {u"Anna"_s, u"Luca"_s, u"Sara"_s, u"Paolo"_s, u"Piero"_s, u"Carla"_s})
+    for (const QString& name :
+         {u"Anna"_s, u"Luca"_s, u"Sara"_s, u"Paolo"_s, u"Piero"_s, u"Carla"_s})
         QVERIFY2(text.contains(name), qPrintable(name));
     QVERIFY(text.contains(u"Successione legittima"_s));
     QVERIFY(text.contains(u"quota disponibile"_s));
@@ -553,8 +554,8 @@ void TestDettaglioWindow::fromTheGrid()
     registerSuccessionWindows(m_t->forms);
     auto* grid = m_t->forms.formAs<SuccessioneWindow>(WindowId::successione);
     grid->show();
-    grid->setCaseRecord({u"Mario Rossi"_s, u"legittima"_s, u"120000"_s, QString(), u"2"_s, u"no"_s,
-                         u"1"_s});
+    grid->setCaseRecord(
+        {u"Mario Rossi"_s, u"legittima"_s, u"120000"_s, QString(), u"2"_s, u"no"_s, u"1"_s});
     QTest::mouseClick(grid->findChild<QPushButton*>(u"cmddettaglio"_s), Qt::LeftButton);
     QCOMPARE(m_t->forms.loadedForm(WindowId::dettaglio), m_window);
     QCOMPARE(child<QLineEdit>(u"decuius"_s)->text(), u"Mario Rossi"_s);
@@ -577,8 +578,8 @@ void TestDettaglioWindow::fromTheGrid()
 
     // A case the grid and the law agree on says so.
     m_t->prompts.answerNext(true);
-    grid->setCaseRecord({u"Mario Rossi"_s, u"legittima"_s, u"120000"_s, u"2"_s, QString(),
-                         u"sì"_s, QString()});
+    grid->setCaseRecord(
+        {u"Mario Rossi"_s, u"legittima"_s, u"120000"_s, u"2"_s, QString(), u"sì"_s, QString()});
     grid->dettaglio_Click();
     QCOMPARE(line->text(), u"Le quote coincidono con quelle della finestra Successione."_s);
 
@@ -604,9 +605,8 @@ void TestDettaglioWindow::fromTheGridAsksAboutAscendants()
     QFETCH(bool, yes);
     QFETCH(int, people);
     m_t->prompts.answerNext(yes);
-    m_window->startFromGrid({u"Rossi"_s, u"legittima"_s, u"100"_s, QString(), u"3"_s, u"no"_s,
-                             QString()},
-                            Results{});
+    m_window->startFromGrid(
+        {u"Rossi"_s, u"legittima"_s, u"100"_s, QString(), u"3"_s, u"no"_s, QString()}, Results{});
     QCOMPARE(m_t->prompts.calls().size(), 1);
     QVERIFY(m_t->prompts.last().text.contains(u"3 ascendenti"_s));
     QCOMPARE(m_window->model().familyCase().people.size(), people);
@@ -616,8 +616,8 @@ void TestDettaglioWindow::fromTheGridAsksBeforeDroppingChanges()
 {
     retype(u"relictum"_s, u"100"_s);
     trigger(u"aggiungifiglio"_s);
-    const CaseRecord record{u"Rossi"_s, u"legittima"_s, u"100"_s, QString(), QString(), u"sì"_s,
-                            QString()};
+    const CaseRecord record{u"Rossi"_s, u"legittima"_s, u"100"_s, QString(),
+                            QString(),  u"sì"_s,        QString()};
     m_t->prompts.answerNext(false);
     m_window->startFromGrid(record, Results{});
     QCOMPARE(m_t->prompts.last().kind, FakePrompts::Kind::Ask);

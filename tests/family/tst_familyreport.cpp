@@ -122,12 +122,13 @@ void TestFamilyReport::holdsCaseFamilySharesAndSteps()
              (QStringList{u"quota disponibile"_s, u"1/3"_s, u"2/6"_s, u"50.000,00"_s, QString()}));
 
     const QString text = document.plainText();
-    const QStringList inOrder{u"Successione legittima (articoli del Codice civile n. 467, 468, 581)"_s,
-                              u"1. Il coniuge concorre con una stirpe"_s,
-                              u"2. La stirpe di Luca si divide"_s,
-                              u"Successione testamentaria"_s,
-                              u"1. Massa: relictum meno debiti"_s,
-                              u"secondo comma dell'art.540"_s};
+    const QStringList inOrder{
+        u"Successione legittima (articoli del Codice civile n. 467, 468, 581)"_s,
+        u"1. Il coniuge concorre con una stirpe"_s,
+        u"2. La stirpe di Luca si divide"_s,
+        u"Successione testamentaria"_s,
+        u"1. Massa: relictum meno debiti"_s,
+        u"secondo comma dell'art.540"_s};
     qsizetype at = 0;
     for (const QString& part : inOrder) {
         const qsizetype found = text.indexOf(part, at);
