@@ -35,6 +35,9 @@ public:
     void stampatutte_Click();
     void stampiamo_Click();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildControls();
     void buildMenu();

@@ -252,6 +252,7 @@ SuccessioneWindow::SuccessioneWindow(Forms& forms, QWidget* parent)
     buildFoot(area);
     render();
     connectHandlers();
+    orderTabs();
     m_frame.setFileButtonHandler([this](int index) { Toolbar1_ButtonClick(index); });
     Form_Load();
 }
@@ -415,8 +416,10 @@ void SuccessioneWindow::buildFoot(QWidget* area)
 
 void SuccessioneWindow::connectHandlers()
 {
-    connect(m_decuius, &QLineEdit::textChanged, this,
-            [this](const QString& text) { m_calculator.decuiusChange(text); });
+    connect(m_decuius, &QLineEdit::textChanged, this, [this](const QString& text) {
+        m_calculator.decuiusChange(text);
+        m_passo->setText(m_calculator.passo());
+    });
     connect(m_successione, &QComboBox::editTextChanged, this,
             &SuccessioneWindow::successione_Change);
     connect(m_successione, &QComboBox::activated, this, &SuccessioneWindow::successione_Click);
@@ -426,9 +429,31 @@ void SuccessioneWindow::connectHandlers()
     connect(m_fratelli, &QLineEdit::textChanged, this, &SuccessioneWindow::fratelli_Change);
     connect(m_coniuge, &QComboBox::editTextChanged, this, &SuccessioneWindow::coniuge_Change);
     connect(m_coniuge, &QComboBox::activated, this, &SuccessioneWindow::coniuge_Click);
+    for (QComboBox* box : {m_successione, m_coniuge})
+        connect(box->lineEdit(), &QLineEdit::editingFinished, this,
+                &SuccessioneWindow::writeProperWords);
     for (int index = 1; index <= 11; ++index)
         connect(m_spiega1[index], &QPushButton::clicked, this,
                 [this, index] { spiega1_Click(index); });
+}
+
+// Tab follows the case record, then the texts the user reads, then the
+// buttons; the fixed texts pass the focus on rather than taking the Tab.
+void SuccessioneWindow::orderTabs()
+{
+    QList<QWidget*> chain{m_decuius, m_successione, m_beni, m_figli, m_ascendenti,
+                          m_coniuge, m_fratelli,    m_art,  m_nota};
+    for (const QString& name : {u"guidafinestra"_s, u"Text1"_s})
+        chain << m_frame.area()->findChild<QPlainTextEdit*>(name);
+    for (int index = 1; index <= 11; ++index)
+        chain << m_spiega1[index];
+    for (const QString& name : {u"aiuto"_s, u"guidainlinea"_s, u"cmdavanti"_s, u"esco"_s})
+        chain << m_frame.area()->findChild<QPushButton*>(name);
+    for (QWidget* widget : std::as_const(chain))
+        if (auto* text = qobject_cast<QPlainTextEdit*>(widget))
+            text->setTabChangesFocus(true);
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain.at(i - 1), chain.at(i));
 }
 
 void SuccessioneWindow::Form_Load()
@@ -477,6 +502,18 @@ void SuccessioneWindow::setCaseRecord(const CaseRecord& record)
     m_ascendenti->setText(record.ascendenti);
     m_coniuge->setEditText(record.coniuge);
     m_fratelli->setText(record.fratelli);
+    writeProperWords();
+}
+
+// A type or spouse typed in another case or with blanks around it is written
+// back as the list has it, once the user leaves the field.
+void SuccessioneWindow::writeProperWords()
+{
+    const CaseRecord proper = m_calculator.properRecord();
+    if (m_successione->currentText() != proper.successione)
+        m_successione->setEditText(proper.successione);
+    if (m_coniuge->currentText() != proper.coniuge)
+        m_coniuge->setEditText(proper.coniuge);
 }
 
 void SuccessioneWindow::apri_Click()
@@ -540,7 +577,7 @@ void SuccessioneWindow::aiuto_Click()
 
 void SuccessioneWindow::aggiornapasso()
 {
-    m_calculator.setGuidance(guidanceText(caseRecord()));
+    m_calculator.setGuidance(guidanceText(m_calculator.record()));
     m_passo->setText(m_calculator.passo());
 }
 

@@ -66,6 +66,7 @@ private:
     void buildResultRow(int row, int top);
     void buildFoot(QWidget* area);
     void connectHandlers();
+    void orderTabs();
     void Form_Load();
 
     void successione_Change(const QString& text);
@@ -76,6 +77,7 @@ private:
     void fratelli_Change(const QString& text);
     void coniuge_Change(const QString& text);
     void coniuge_Click();
+    void writeProperWords();
     void Toolbar1_ButtonClick(int index);
     void render();
 

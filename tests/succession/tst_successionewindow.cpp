@@ -36,7 +36,8 @@ private Q_SLOTS:
     void smallAmountsShown();
     void invalidInputClearsResults_data();
     void invalidInputClearsResults();
-    void spouseWithoutAccent();
+    void wordsInAnyCase_data();
+    void wordsInAnyCase();
     void nameChangesNothing();
     void explanations_data();
     void explanations();
@@ -287,6 +288,18 @@ void TestSuccessioneWindow::invalidInputClearsResults_data()
         << u"ascendenti"_s << u"-1"_s << u"1"_s << u"il numero degli ascendenti"_s + count;
     QTest::newRow("brothers with a letter")
         << u"fratelli"_s << u"2x"_s << u"3"_s << u"il numero dei fratelli"_s + count;
+    const QString type =
+        u"la tipologia della successione deve essere testamentaria, legittima o entrambe"_s;
+    QTest::newRow("unknown type") << u"successione"_s << u"xyz"_s << u"entrambe"_s << type;
+    QTest::newRow("type cut short") << u"successione"_s << u"entramb"_s << u"entrambe"_s << type;
+    QTest::newRow("unknown spouse") << u"coniuge"_s << u"forse"_s << u"no"_s
+                                    << u"il coniuge deve essere indicato con sì o no"_s;
+    const QString digits = u"il valore dei beni può avere al massimo 15 cifre (ad esempio "
+                           u"120.000,50)"_s;
+    QTest::newRow("twenty digits") << u"beni"_s << u"99999999999999999999"_s << u"90"_s << digits;
+    QTest::newRow("sixteen digits") << u"beni"_s << u"1234567890123456"_s << u"90"_s << digits;
+    QTest::newRow("sixteen with decimals")
+        << u"beni"_s << u"12.345.678.901.234,56"_s << u"90"_s << digits;
 }
 
 void TestSuccessioneWindow::invalidInputClearsResults()
@@ -304,7 +317,7 @@ void TestSuccessioneWindow::invalidInputClearsResults()
     QVERIFY(!nota->isHidden());
     QCOMPARE(label(u"quotafratello_2"_s), u"16,667"_s);
     const QString before = label(u"passo"_s);
-    QVERIFY(before.startsWith(u"aprire un file"_s));
+    QVERIFY(before.startsWith(u"immettere il numero"_s));
 
     retype(edit(field), text);
     QCOMPARE(label(u"passo"_s), passo);
@@ -330,34 +343,47 @@ void TestSuccessioneWindow::invalidInputClearsResults()
     QVERIFY(!label(u"quotadisponibile_1"_s).isEmpty());
 }
 
-void TestSuccessioneWindow::spouseWithoutAccent()
+void TestSuccessioneWindow::wordsInAnyCase_data()
 {
-    QTest::keyClicks(edit(u"figli"_s), u"1"_s);
-    QCOMPARE(label(u"quotaconiuge_2"_s), u"1/2"_s);
-    retype(edit(u"coniuge"_s), u"si"_s);
-    QCOMPARE(m_window->state().coniuge, 0);
-    QCOMPARE(label(u"quotaconiuge_2"_s), QString());
-    QCOMPARE(label(u"quotafigli_2"_s), u"intero"_s);
-    QCOMPARE(m_window->findChild<QPlainTextEdit*>(u"art"_s)->toPlainText(), u"566"_s);
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("proper");
+    QTest::addColumn<QString>("spouseShare"); // quotaconiuge_2 with one child
+    QTest::newRow("si without accent") << u"coniuge"_s << u"si"_s << u"sì"_s << u"1/2"_s;
+    QTest::newRow("SÌ in capitals") << u"coniuge"_s << u"SÌ"_s << u"sì"_s << u"1/2"_s;
+    QTest::newRow("No with blanks") << u"coniuge"_s << u" No "_s << u"no"_s << QString();
+    QTest::newRow("Legittima") << u"successione"_s << u"Legittima"_s << u"legittima"_s << u"1/2"_s;
+    QTest::newRow("ENTRAMBE with blanks")
+        << u"successione"_s << u"  ENTRAMBE "_s << u"entrambe"_s << u"1/2"_s;
+}
 
-    // No heirs at all: the estate goes to the State.
-    retype(edit(u"figli"_s), u"0"_s);
-    auto* nota = m_window->findChild<QPlainTextEdit*>(u"nota"_s);
-    QVERIFY(!nota->isHidden());
-    QVERIFY(nota->toPlainText().contains(u"i beni vanno allo Stato"_s));
-    QCOMPARE(label(u"quotafigli_2"_s), QString());
+void TestSuccessioneWindow::wordsInAnyCase()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, proper);
+    QFETCH(QString, spouseShare);
+    QTest::keyClicks(edit(u"figli"_s), u"1"_s);
+    retype(edit(field), typed);
+    QCOMPARE(label(u"quotaconiuge_2"_s), spouseShare);
+    QCOMPARE(label(u"passo"_s).contains(u"deve essere"_s), false);
+    // Leaving the field writes the word as the list has it.
+    QTest::keyClick(edit(field), Qt::Key_Tab);
+    QCOMPARE(m_window->findChild<QComboBox*>(field)->currentText(), proper);
+    QCOMPARE(label(u"quotaconiuge_2"_s), spouseShare);
 }
 
 void TestSuccessioneWindow::nameChangesNothing()
 {
     QTest::keyClicks(edit(u"figli"_s), u"3"_s);
     const Results before = m_window->results();
-    const QString passo = label(u"passo"_s);
+    QVERIFY(label(u"passo"_s).startsWith(u"aprire un file"_s));
     QTest::keyClicks(edit(u"decuius"_s), u"Mario Rossi"_s);
     QCOMPARE(m_window->caseRecord().decuius, u"Mario Rossi"_s);
     QVERIFY(m_window->results() == before);
     QCOMPARE(label(u"quotafiglio_2"_s), u"22,222"_s);
-    QCOMPARE(label(u"passo"_s), passo);
+    // Only the guidance moves on to the next step.
+    QVERIFY(label(u"passo"_s).startsWith(u"immettere il numero"_s));
 }
 
 void TestSuccessioneWindow::explanations_data()
@@ -439,7 +465,10 @@ void TestSuccessioneWindow::aggiornapasso_data()
     QTest::newRow("no value") << u"Rossi"_s << u"legittima"_s << QString()
                               << u"digitare il valore numerico della stima dei beni che formano "
                                  u"l'asse ereditario"_s;
-    QTest::newRow("all there") << u"Rossi"_s << u"xyz"_s << u"5"_s
+    QTest::newRow("unknown type") << u"Rossi"_s << u"xyz"_s << u"5"_s
+                                  << u"la tipologia della successione deve essere "
+                                     u"testamentaria, legittima o entrambe"_s;
+    QTest::newRow("all there") << u"Rossi"_s << u"legittima"_s << u"5"_s
                                << u"immettere il numero di ogni tipo di erede, correggere, "
                                   u"archiviare quanto immesso, visualizzare le quote "
                                   u"dell'eredità"_s;
@@ -455,8 +484,10 @@ void TestSuccessioneWindow::aggiornapasso()
     record.decuius = decuius;
     record.successione = successione;
     record.beni = beni;
+    // The guidance follows the fields as they are filled, without a call.
     m_window->setCaseRecord(record);
-    m_window->aggiornapasso();
+    QCOMPARE(label(u"passo"_s), passo);
+    retype(edit(u"decuius"_s), decuius);
     QCOMPARE(label(u"passo"_s), passo);
 }
 
