@@ -19,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -249,13 +250,21 @@ void Massime::HScroll1_Change(int value)
 {
     m_numero = value;
     if (m_numero > m_totale) {
-        m_sent->setPlainText(endMarker());
-        showNumber(m_totale + 1);
-        m_hscroll1->setValue(m_totale + 1);
+        showEndMarker();
         return;
     }
     showNumber(m_numero);
     m_sent->setPlainText(m_tabellamassime.massima(m_argomento, m_numero));
+}
+
+// The bar rests one step past the last maxim, never further.
+void Massime::showEndMarker()
+{
+    m_sent->setPlainText(endMarker());
+    showNumber(m_totale + 1);
+    const QSignalBlocker blocker(m_hscroll1);
+    m_hscroll1->setValue(m_totale + 1);
+    m_numero = m_totale + 1;
 }
 
 void Massime::showNumber(int number)
@@ -272,20 +281,27 @@ void Massime::stampa_Click()
             QStringLiteral("Non vi è nulla da stampare: scegliere un argomento da visualizzare."));
         return;
     }
-    m_passo->setText(QStringLiteral("sto caricando WORD"));
+    if (m_shown > m_totale) {
+        m_forms.prompts().warn(
+            this, Quotaramod::titolocontrollo(),
+            QStringLiteral("Non vi è nulla da stampare: le massime "
+                           "dell'argomento sono finite, tornare a una di esse."));
+        return;
+    }
+    m_passo->setText(DocumentPresenter::loadingStatus());
+    // The maxim on display and, for all of them, every one that follows it.
+    const int first = m_shown;
+    const int last = m_stampatutto == 1 ? m_totale : first;
     Document document;
     MaximPrintout printout(document, m_label2->text());
-    for (;;) {
-        printout.addMaxim(m_hscroll1->value(), m_tabellamassime.massima(m_argomento, m_shown));
-        if (m_stampatutto != 1)
-            break;
-        m_hscroll1->setValue(m_hscroll1->value() + 1);
-        if (m_hscroll1->value() > m_totale)
-            break;
-    }
+    for (int number = first; number <= last; ++number)
+        printout.addMaxim(number, m_tabellamassime.massima(m_argomento, number));
     printout.finish();
-    m_forms.presenter().present(document.textDocument(), windowName(WindowId::massime));
-    m_passo->setText(QStringLiteral("ho visualizzato il testo su WORD"));
+    const Presentation shown =
+        m_forms.presenter().present(document.textDocument(), windowName(WindowId::massime));
+    if (m_stampatutto == 1)
+        showEndMarker();
+    m_passo->setText(shown.status(QStringLiteral("ho visualizzato il testo su WORD")));
 }
 
 void Massime::stampatutte_Click()

@@ -46,6 +46,7 @@ private:
     void HScroll1_Change(int value);
     void contamassime();
     void showNumber(int number);
+    void showEndMarker();
 
     Forms& m_forms;
     MainFrame m_frame;

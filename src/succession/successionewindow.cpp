@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -254,6 +255,13 @@ SuccessioneWindow::SuccessioneWindow(Forms& forms, QWidget* parent)
     connectHandlers();
     orderTabs();
     m_frame.setFileButtonHandler([this](int index) { Toolbar1_ButtonClick(index); });
+    m_files.setReport([this](const QString& status, bool stored) {
+        if (stored)
+            m_storedRecord = caseRecord();
+        m_calculator.setGuidance(status);
+        m_passo->setText(m_calculator.passo());
+        updateTitle();
+    });
     Form_Load();
 }
 
@@ -419,6 +427,7 @@ void SuccessioneWindow::connectHandlers()
     connect(m_decuius, &QLineEdit::textChanged, this, [this](const QString& text) {
         m_calculator.decuiusChange(text);
         m_passo->setText(m_calculator.passo());
+        updateTitle();
     });
     connect(m_successione, &QComboBox::editTextChanged, this,
             &SuccessioneWindow::successione_Change);
@@ -482,6 +491,8 @@ void SuccessioneWindow::Form_Load()
             u"cliccare per visualizzare una breve spiegazione della tipologia"_s);
     Quotaramod::impostatitoli();
     aggiornapasso();
+    m_storedRecord = caseRecord();
+    updateTitle();
     // The user starts with the deceased's name, as the guidance line asks.
     m_decuius->setFocus();
 }
@@ -538,11 +549,14 @@ void SuccessioneWindow::eliminare_click()
 
 void SuccessioneWindow::stampa_Click()
 {
-    m_calculator.setGuidance(u"sto caricando WORD"_s);
+    m_calculator.setGuidance(DocumentPresenter::loadingStatus());
     m_passo->setText(m_calculator.passo());
     Document document;
     buildReport(document, caseRecord(), results());
-    m_forms.presenter().present(document.textDocument(), u"successione"_s);
+    const Presentation shown =
+        m_forms.presenter().present(document.textDocument(), u"successione"_s);
+    m_calculator.setGuidance(shown.status());
+    m_passo->setText(m_calculator.passo());
 }
 
 // Buttons 1 to 4 are the file and print commands; any other index the frame
@@ -644,6 +658,18 @@ void SuccessioneWindow::render()
         m_nota->setPlainText(results.nota);
     m_nota->setVisible(results.notaVisible);
     m_passo->setText(m_calculator.passo());
+    updateTitle();
+}
+
+// The caption names the case's file and marks changes not yet saved.
+void SuccessioneWindow::updateTitle()
+{
+    QString title = u"Quotara: dati della successione"_s;
+    if (!m_nomefile.isEmpty())
+        title += u" - "_s + QFileInfo(m_nomefile).fileName();
+    if (caseRecord() != m_storedRecord)
+        title += u" *"_s;
+    setWindowTitle(title);
 }
 
 void registerSuccessionWindows(Forms& forms)

@@ -78,6 +78,7 @@ private:
     void coniuge_Change(const QString& text);
     void coniuge_Click();
     void writeProperWords();
+    void updateTitle();
     void Toolbar1_ButtonClick(int index);
     void render();
 
@@ -86,6 +87,8 @@ private:
     ClsResize m_resize;
     Calculator m_calculator;
     QString m_nomefile;
+    /// The case as last opened or saved (as opened, before either).
+    CaseRecord m_storedRecord;
     CaseFileCommands m_files;
 
     QLineEdit* m_decuius = nullptr;

@@ -7,6 +7,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +25,7 @@ class TestSuccessioneWindow : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void cleanup();
     void opening();
@@ -49,6 +51,9 @@ private Q_SLOTS:
     void saveAndOpenThroughToolbarAndMenu();
     void printThroughToolbar();
     void deleteAsksForTheFile();
+    void savingIsVisible();
+    void noSavingWithoutTheName();
+    void dialogsStartWhereTheLastCaseWas();
 
 private:
     QString label(const QString& name) const;
@@ -56,9 +61,19 @@ private:
     void chooseItem(const QString& comboName, const QString& text);
     void retype(QLineEdit* field, const QString& text);
 
+    QTemporaryDir m_home;
     std::unique_ptr<TestForms> m_t;
     SuccessioneWindow* m_window = nullptr;
 };
+
+void TestSuccessioneWindow::initTestCase()
+{
+    // The remembered folder and the trash are the test's own.
+    QVERIFY(m_home.isValid());
+    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
+        qputenv(name, m_home.filePath(QString::fromLatin1(name)).toLocal8Bit());
+    QVERIFY(QDir().mkpath(m_home.filePath(u"XDG_DATA_HOME"_s)));
+}
 
 void TestSuccessioneWindow::init()
 {
@@ -539,8 +554,16 @@ void TestSuccessioneWindow::printThroughToolbar()
     m_window->findChild<QAction*>(u"Toolbar1_4"_s)->trigger();
     QCOMPARE(m_t->presenter.count(), 1);
     QCOMPARE(m_t->presenter.lastPurpose(), u"successione"_s);
-    QCOMPARE(label(u"passo"_s), u"sto caricando WORD"_s);
-    const QString text = m_t->presenter.last()->toPlainText();
+    QCOMPARE(label(u"passo"_s), u"il documento è nell'anteprima: da lì si stampa, si salva come "
+                                u"ODT o si esporta in PDF"_s);
+    // Handed to the word processor, the document's file is named; the next
+    // change brings the guidance back.
+    m_t->presenter.outcome = {Presentation::Place::WordProcessor, u"/tmp/q/Quotara-s.odt"_s};
+    m_window->stampa_Click();
+    QCOMPARE(label(u"passo"_s), u"ho visualizzato il testo su Word (file /tmp/q/Quotara-s.odt)"_s);
+    QTest::keyClicks(edit(u"figli"_s), u"3"_s);
+    QVERIFY(label(u"passo"_s).startsWith(u"aprire un file"_s));
+    const QString text = m_t->presenter.at(0)->toPlainText();
     QVERIFY2(text.contains(u"Risultati della successione (articoli del Codice civile n.540 581)"_s),
              qPrintable(text));
     QVERIFY(text.contains(u"33,333"_s));
@@ -552,6 +575,72 @@ void TestSuccessioneWindow::deleteAsksForTheFile()
     QCOMPARE(m_t->prompts.calls().size(), 1);
     QCOMPARE(m_t->prompts.last().kind, FakePrompts::Kind::OpenFile);
     QCOMPARE(m_t->prompts.last().title, Quotaramod::titoloelimina());
+}
+
+void TestSuccessioneWindow::savingIsVisible()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Quotara-dati-rossi"_s);
+    QCOMPARE(m_window->windowTitle(), u"Quotara: dati della successione"_s);
+    retype(edit(u"decuius"_s), u"Rossi"_s);
+    QCOMPARE(m_window->windowTitle(), u"Quotara: dati della successione *"_s);
+
+    m_t->prompts.chooseNext(path);
+    m_window->findChild<QAction*>(u"salvanome"_s)->trigger();
+    QVERIFY(QFile::exists(path));
+    QCOMPARE(label(u"passo"_s), u"caso salvato in "_s + QDir::toNativeSeparators(path));
+    QCOMPARE(m_window->windowTitle(), u"Quotara: dati della successione - Quotara-dati-rossi"_s);
+
+    QTest::keyClicks(edit(u"figli"_s), u"2"_s);
+    QCOMPARE(m_window->windowTitle(), u"Quotara: dati della successione - Quotara-dati-rossi *"_s);
+    QVERIFY(!label(u"passo"_s).startsWith(u"caso salvato"_s));
+    m_window->salva_Click();
+    QCOMPARE(m_window->windowTitle(), u"Quotara: dati della successione - Quotara-dati-rossi"_s);
+
+    m_t->prompts.chooseNext(path);
+    m_window->eliminare_click();
+    QVERIFY(!QFile::exists(path));
+    QCOMPARE(label(u"passo"_s), u"file spostato nel cestino: "_s + QDir::toNativeSeparators(path));
+}
+
+void TestSuccessioneWindow::noSavingWithoutTheName()
+{
+    QTemporaryDir dir;
+    for (const QString& name : {u"salva"_s, u"salvanome"_s, u"Toolbar1_2"_s}) {
+        m_t->prompts.clear();
+        m_t->prompts.chooseNext(dir.filePath(u"Quotara-dati-anonimo"_s));
+        m_window->findChild<QAction*>(name)->trigger();
+        QCOMPARE(m_t->prompts.calls().size(), 1);
+        QCOMPARE(m_t->prompts.last().kind, FakePrompts::Kind::Warn);
+        QCOMPARE(m_t->prompts.last().title, Quotaramod::titolocontrollo());
+        QVERIFY(m_t->prompts.last().text.contains(u"de cuius"_s));
+        QVERIFY(QDir(dir.path()).isEmpty());
+    }
+}
+
+void TestSuccessioneWindow::dialogsStartWhereTheLastCaseWas()
+{
+    const QString caseEntry = u"File Quotara-dati- (Quotara-dati-*)"_s;
+    m_window->apri_Click();
+    QCOMPARE(m_t->prompts.last().request.selectedFilter, caseEntry);
+    m_window->eliminare_click();
+    QCOMPARE(m_t->prompts.last().request.selectedFilter, caseEntry);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Quotara-dati-verdi"_s);
+    retype(edit(u"decuius"_s), u"Verdi"_s);
+    m_t->prompts.chooseNext(path);
+    m_window->salvanome_Click();
+    QVERIFY(QFile::exists(path));
+
+    // A new run of the program starts every dialog in that folder.
+    cleanup();
+    init();
+    for (const QString& name : {u"apri"_s, u"eliminare"_s, u"salvanome"_s}) {
+        retype(edit(u"decuius"_s), u"Verdi"_s);
+        m_window->findChild<QAction*>(name)->trigger();
+        QCOMPARE(QDir(m_t->prompts.last().request.directory), QDir(dir.path()));
+    }
 }
 
 QTEST_MAIN(TestSuccessioneWindow)
