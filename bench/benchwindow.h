@@ -31,7 +31,7 @@ public:
 class NoPresenter final : public DocumentPresenter
 {
 public:
-    void present(const QTextDocument&, const QString&) override {}
+    Presentation present(const QTextDocument&, const QString&) override { return {}; }
 };
 
 /// The offscreen platform unless another is asked for, and the Italian number

@@ -13,6 +13,7 @@ packages=(
   libreoffice-writer-nogui
   fonts-dejavu-core fonts-liberation2
   xdg-utils
+  poppler-utils
 )
 
 missing=()

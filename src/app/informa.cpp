@@ -36,8 +36,7 @@ Informa::Informa(Forms& forms, QWidget* parent)
 
     // These two lines keep their centres but take the whole width, so that a
     // wider substitute font does not cut them.
-    addLabel(QStringLiteral("Label5"), QStringLiteral("per sistemi Windows a 32 bit "),
-             QRect(240, 1440, 6495, 255));
+    addLabel(QStringLiteral("Label5"), Quotaramod::platformLine(), QRect(240, 1440, 6495, 255));
     m_edition =
         addLabel(QStringLiteral("Label6"), Quotaramod::editionLine(), QRect(240, 1680, 6495, 255));
     addRule(QStringLiteral("Line2"), 1320, 5640, 2040);

@@ -8,7 +8,9 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
@@ -74,6 +76,14 @@ QString str(const char16_t* text)
     return QString::fromUtf16(text);
 }
 
+bool isWindowShortcut(const QKeyEvent& key)
+{
+    if (key.modifiers() != Qt::ControlModifier)
+        return false;
+    return std::any_of(std::begin(kWindowEntries), std::end(kWindowEntries),
+                       [&key](const WindowEntry& entry) { return entry.key == key.key(); });
+}
+
 // The window a toolbar button shows, for the buttons that show one.
 std::optional<WindowId> targetOf(int index)
 {
@@ -111,6 +121,19 @@ MainFrame::MainFrame(QMainWindow& window, Forms& forms, FrameDescription descrip
     window.setCentralWidget(m_area);
     window.setWindowIcon(QIcon(QStringLiteral(":/app/icons/quotara.svg")));
     buildToolbar();
+}
+
+bool MainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::ShortcutOverride)
+        return QObject::eventFilter(watched, event);
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != &m_window ||
+        !isWindowShortcut(*static_cast<QKeyEvent*>(event)))
+        return QObject::eventFilter(watched, event);
+    // Not accepted: the key goes to the shortcut, not to the field.
+    event->ignore();
+    return true;
 }
 
 void MainFrame::buildToolbar()
@@ -282,6 +305,10 @@ void MainFrame::finishFileMenu()
         }
         m_window.addAction(item);
     }
+    // The text fields ask for their keys before any shortcut sees them, so
+    // the question is caught for the whole program; only this window's
+    // fields are concerned.
+    qApp->installEventFilter(this);
 
     QMenu* help = bar->addMenu(QStringLiteral("&?"));
     help->setObjectName(m_description.helpMenuName);
@@ -310,10 +337,22 @@ void MainFrame::finishFileMenu()
     m_window.addAction(counter);
     auto* corner = new QToolButton(bar);
     corner->setObjectName(QStringLiteral("finestra_corner"));
-    corner->setText(caption);
+    // "&Norme" at the foot owns Alt+N; the counter is for the mouse, and its
+    // keyboard road is the window's own entry of "&Visualizza".
+    corner->setText(QString(caption).remove(u'&'));
+    corner->setFocusPolicy(Qt::NoFocus);
     corner->setAutoRaise(true);
     connect(corner, &QToolButton::clicked, counter, &QAction::trigger);
     bar->setCornerWidget(corner, Qt::TopRightCorner);
+
+    // F10 opens the menu bar from the keyboard, as on other desktops.
+    auto* menuKey = new QAction(&m_window);
+    menuKey->setObjectName(QStringLiteral("barramenu"));
+    menuKey->setShortcut(QKeySequence(Qt::Key_F10));
+    menuKey->setShortcutContext(Qt::WindowShortcut);
+    connect(menuKey, &QAction::triggered, bar,
+            [this, bar] { bar->setActiveAction(fileMenu()->menuAction()); });
+    m_window.addAction(menuKey);
 }
 
 QPushButton* MainFrame::makeFootButton(const QString& name)

@@ -80,6 +80,11 @@ public:
 
     static constexpr int toolbarHeightTwips = 570;
 
+protected:
+    /// Lets the eight window shortcuts win over the text fields of the window,
+    /// which claim Ctrl+A, Ctrl+C and Ctrl+E for themselves.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildToolbar();
     bool isNormsWindow() const;

@@ -13,6 +13,7 @@ struct FileDialogRequest
     QString filter;    ///< Qt filter list, entries separated by ";;"
     QString directory; ///< where the dialog starts; empty for the documents folder
     QString fileName;
+    QString selectedFilter; ///< the entry of `filter` selected at first; empty for the first
 };
 
 /// Every message box, file dialog and web link of the program goes through

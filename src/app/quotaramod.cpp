@@ -1,5 +1,7 @@
 #include "quotaramod.h"
 
+#include <QSysInfo>
+
 namespace Quotaramod {
 
 const Identity& impostaidentita()
@@ -56,6 +58,21 @@ QString editionLine()
     return QStringLiteral("edizione professionale - versione ") + id.versione +
            QStringLiteral("   ") + id.dataversione.right(4) + QStringLiteral("- 20") +
            id.codicerilascio.right(2);
+}
+
+QString platformLine()
+{
+    const QString kernel = QSysInfo::kernelType();
+    QString system;
+    if (kernel == u"linux")
+        system = QStringLiteral("Linux");
+    else if (kernel == u"winnt")
+        system = QStringLiteral("Windows");
+    else if (kernel == u"darwin")
+        system = QStringLiteral("macOS");
+    else
+        system = kernel.left(1).toUpper() + kernel.mid(1);
+    return QStringLiteral("per sistemi %1 a %2 bit").arg(system).arg(QSysInfo::WordSize);
 }
 
 } // namespace Quotaramod

@@ -41,4 +41,7 @@ QString exitTooltip();
 /// The about window's edition line, built from the identity values.
 QString editionLine();
 
+/// The system the program runs on, for the about window: "per sistemi Linux a 64 bit".
+QString platformLine();
+
 } // namespace Quotaramod

@@ -11,6 +11,7 @@
 #include "output/documentpresenter.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
@@ -18,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -124,6 +126,9 @@ void Massime::buildControls()
     m_hscroll1->setValue(1);
     // The maxim changes when a dragged thumb is released, not while it moves.
     m_hscroll1->setTracking(false);
+    // The arrows, Page Up/Down, Home and End step through the maxims.
+    m_hscroll1->setFocusPolicy(Qt::StrongFocus);
+    m_hscroll1->installEventFilter(this);
 
     m_conta = yellowBox(area, QStringLiteral("conta"), 13.5,
                         QStringLiteral("numero della massima dell'argomento scelto"));
@@ -137,6 +142,8 @@ void Massime::buildControls()
     m_sent->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_sent->setStyleSheet(QStringLiteral("background-color: white; color: #000080;"));
     m_sent->setFont(Fonts::sansSerif(9.75));
+    m_sent->setTabChangesFocus(true);
+    m_sent->installEventFilter(this);
 
     m_frame.makeFootButton(QStringLiteral("aiuto"))->setGeometry(Twips::rect(120, 5760, 1095, 375));
     m_frame.makeFootButton(QStringLiteral("guidainlinea"))
@@ -158,6 +165,47 @@ void Massime::buildControls()
     connect(m_list1, &QListWidget::currentRowChanged, this, &Massime::List1_Click);
     connect(m_hscroll1, &QScrollBar::valueChanged, this, &Massime::HScroll1_Change);
     connect(m_stampiamo, &QPushButton::clicked, this, &Massime::stampiamo_Click);
+}
+
+// The arrows, Page Up/Down, Home and End step through the maxims on the
+// scroll bar; Left and Right also from the text, which has no cursor to move.
+bool Massime::eventFilter(QObject* watched, QEvent* event)
+{
+    if ((watched != m_sent && watched != m_hscroll1) || event->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() != Qt::NoModifier && key->modifiers() != Qt::KeypadModifier)
+        return QMainWindow::eventFilter(watched, event);
+    QAbstractSlider::SliderAction action = QAbstractSlider::SliderNoAction;
+    switch (key->key()) {
+    case Qt::Key_Left:
+        action = QAbstractSlider::SliderSingleStepSub;
+        break;
+    case Qt::Key_Right:
+        action = QAbstractSlider::SliderSingleStepAdd;
+        break;
+    case Qt::Key_PageUp:
+        action = QAbstractSlider::SliderPageStepSub;
+        break;
+    case Qt::Key_PageDown:
+        action = QAbstractSlider::SliderPageStepAdd;
+        break;
+    case Qt::Key_Home:
+        action = QAbstractSlider::SliderToMinimum;
+        break;
+    case Qt::Key_End:
+        action = QAbstractSlider::SliderToMaximum;
+        break;
+    default:
+        break;
+    }
+    const bool fromText = watched == m_sent;
+    if (action == QAbstractSlider::SliderNoAction ||
+        (fromText && action != QAbstractSlider::SliderSingleStepSub &&
+         action != QAbstractSlider::SliderSingleStepAdd))
+        return QMainWindow::eventFilter(watched, event);
+    m_hscroll1->triggerAction(action);
+    return true;
 }
 
 void Massime::Form_Load()
@@ -202,13 +250,21 @@ void Massime::HScroll1_Change(int value)
 {
     m_numero = value;
     if (m_numero > m_totale) {
-        m_sent->setPlainText(endMarker());
-        showNumber(m_totale + 1);
-        m_hscroll1->setValue(m_totale + 1);
+        showEndMarker();
         return;
     }
     showNumber(m_numero);
     m_sent->setPlainText(m_tabellamassime.massima(m_argomento, m_numero));
+}
+
+// The bar rests one step past the last maxim, never further.
+void Massime::showEndMarker()
+{
+    m_sent->setPlainText(endMarker());
+    showNumber(m_totale + 1);
+    const QSignalBlocker blocker(m_hscroll1);
+    m_hscroll1->setValue(m_totale + 1);
+    m_numero = m_totale + 1;
 }
 
 void Massime::showNumber(int number)
@@ -225,20 +281,27 @@ void Massime::stampa_Click()
             QStringLiteral("Non vi è nulla da stampare: scegliere un argomento da visualizzare."));
         return;
     }
-    m_passo->setText(QStringLiteral("sto caricando WORD"));
+    if (m_shown > m_totale) {
+        m_forms.prompts().warn(
+            this, Quotaramod::titolocontrollo(),
+            QStringLiteral("Non vi è nulla da stampare: le massime "
+                           "dell'argomento sono finite, tornare a una di esse."));
+        return;
+    }
+    m_passo->setText(DocumentPresenter::loadingStatus());
+    // The maxim on display and, for all of them, every one that follows it.
+    const int first = m_shown;
+    const int last = m_stampatutto == 1 ? m_totale : first;
     Document document;
     MaximPrintout printout(document, m_label2->text());
-    for (;;) {
-        printout.addMaxim(m_hscroll1->value(), m_tabellamassime.massima(m_argomento, m_shown));
-        if (m_stampatutto != 1)
-            break;
-        m_hscroll1->setValue(m_hscroll1->value() + 1);
-        if (m_hscroll1->value() > m_totale)
-            break;
-    }
+    for (int number = first; number <= last; ++number)
+        printout.addMaxim(number, m_tabellamassime.massima(m_argomento, number));
     printout.finish();
-    m_forms.presenter().present(document.textDocument(), windowName(WindowId::massime));
-    m_passo->setText(QStringLiteral("ho visualizzato il testo su WORD"));
+    const Presentation shown =
+        m_forms.presenter().present(document.textDocument(), windowName(WindowId::massime));
+    if (m_stampatutto == 1)
+        showEndMarker();
+    m_passo->setText(shown.status(QStringLiteral("ho visualizzato il testo su WORD")));
 }
 
 void Massime::stampatutte_Click()

@@ -35,6 +35,9 @@ public:
     void stampatutte_Click();
     void stampiamo_Click();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildControls();
     void buildMenu();
@@ -43,6 +46,7 @@ private:
     void HScroll1_Change(int value);
     void contamassime();
     void showNumber(int number);
+    void showEndMarker();
 
     Forms& m_forms;
     MainFrame m_frame;

@@ -170,11 +170,12 @@ void NormsWindow::toolbarFileButton(int index)
 
 void NormsWindow::stampanorme()
 {
-    m_passo->setText(QStringLiteral("sto caricando WORD"));
+    m_passo->setText(DocumentPresenter::loadingStatus());
     Document document;
     Norms::stampanorme(document, m_title);
-    m_forms.presenter().present(document.textDocument(), QStringLiteral("norme"));
-    m_passo->setText(QStringLiteral("ho visualizzato il testo su Word"));
+    const Presentation shown =
+        m_forms.presenter().present(document.textDocument(), QStringLiteral("norme"));
+    m_passo->setText(shown.status());
 }
 
 void NormsWindow::openFindBar()

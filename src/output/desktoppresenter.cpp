@@ -1,24 +1,47 @@
 #include "desktoppresenter.h"
 
+#include "app/desktopapps.h"
+#include "app/prompts.h"
+#include "app/quotaramod.h"
 #include "documentfiles.h"
 
 #include <QDateTime>
-#include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QUrl>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QTimer>
 
-DesktopPresenter::DesktopPresenter(QString folder, Fallback fallback, Opener opener)
-    : m_folder(std::move(folder)), m_fallback(std::move(fallback)), m_opener(std::move(opener))
+namespace {
+
+constexpr int kWatchStep = 250;
+
+QString shown(const QString& fileName)
 {
-    if (m_folder.isEmpty())
-        m_folder = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                       .filePath(QStringLiteral("Quotara"));
-    if (!m_opener)
-        m_opener = &DesktopPresenter::openWithWordProcessor;
+    return QDir::toNativeSeparators(fileName);
 }
+
+QString entryName(const QString& entry)
+{
+    return QFileInfo(entry).completeBaseName();
+}
+
+} // namespace
+
+DesktopPresenter::DesktopPresenter(Prompts& prompts, Preview preview, WordProcessor wordProcessor,
+                                   QString folder)
+    : m_prompts(prompts), m_preview(std::move(preview)), m_wordProcessor(std::move(wordProcessor)),
+      m_folder(std::move(folder))
+{
+    if (m_folder.isEmpty()) {
+        m_temporary = std::make_unique<QTemporaryDir>(
+            QDir::temp().filePath(QStringLiteral("%1-XXXXXX").arg(Quotaramod::nomeprogramma())));
+        m_folder = m_temporary->path();
+    }
+}
+
+DesktopPresenter::~DesktopPresenter() = default;
 
 QString DesktopPresenter::newFileName(const QString& purpose) const
 {
@@ -31,51 +54,70 @@ QString DesktopPresenter::newFileName(const QString& purpose) const
     return name;
 }
 
-void DesktopPresenter::present(const QTextDocument& document, const QString& purpose)
+Presentation DesktopPresenter::present(const QTextDocument& document, const QString& purpose)
 {
-    m_lastFileName.clear();
+    const QString entry = m_wordProcessor.find ? m_wordProcessor.find() : QString();
+    if (entry.isEmpty()) {
+        // Only for viewing: nothing is written, the user saves where he chooses.
+        m_preview(document);
+        return {Presentation::Place::Preview, {}};
+    }
     const QString fileName = newFileName(purpose);
-    if (QDir().mkpath(m_folder) && DocumentFiles::writeOdt(document, fileName))
-        m_lastFileName = fileName;
-    if (!m_lastFileName.isEmpty() && m_opener(m_lastFileName))
-        return;
-    if (m_fallback)
-        m_fallback(document, m_lastFileName);
+    QString error = QStringLiteral("la cartella non può essere creata");
+    if (!QDir().mkpath(m_folder) || !DocumentFiles::writeOdt(document, fileName, &error)) {
+        m_prompts.warn(nullptr, Quotaramod::titolocontrollo(),
+                       QStringLiteral("Il documento non è stato scritto in %1: %2.")
+                           .arg(shown(fileName), error));
+        return {};
+    }
+    const QString statusFile = fileName + QStringLiteral(".esito");
+    if (!m_wordProcessor.start(entry, fileName, statusFile)) {
+        QFile::remove(fileName);
+        startFailed(document, entry);
+        return {Presentation::Place::Preview, {}};
+    }
+    watch(document, fileName, statusFile);
+    return {Presentation::Place::WordProcessor, fileName};
 }
 
-QString DesktopPresenter::registeredWordProcessor()
+void DesktopPresenter::startFailed(const QTextDocument& document, const QString& entry)
 {
-    QProcess query;
-    query.start(QStringLiteral("xdg-mime"),
-                {QStringLiteral("query"), QStringLiteral("default"),
-                 QStringLiteral("application/vnd.oasis.opendocument.text")});
-    if (!query.waitForFinished(5000)) {
-        query.kill();
-        query.waitForFinished(1000);
-        return QString();
-    }
-    if (query.exitStatus() != QProcess::NormalExit || query.exitCode() != 0)
-        return QString();
-    const QString desktopId =
-        QString::fromLocal8Bit(query.readAllStandardOutput()).split(u'\n').first().trimmed();
-    if (!desktopId.endsWith(QStringLiteral(".desktop")))
-        return QString();
-    // xdg-open gives up silently when the desktop file has gone; so must we.
-    // A dash in the id may stand for a subfolder ("kde-kwrite.desktop").
-    QString relative = desktopId;
-    for (;;) {
-        if (!QStandardPaths::locate(QStandardPaths::ApplicationsLocation, relative).isEmpty())
-            return desktopId;
-        const qsizetype dash = relative.indexOf(u'-');
-        if (dash < 0)
-            return QString();
-        relative[dash] = u'/';
-    }
+    m_prompts.warn(nullptr, Quotaramod::titolocontrollo(),
+                   QStringLiteral("Il programma di videoscrittura (%1) non si è avviato: il "
+                                  "documento è mostrato nell'anteprima.")
+                       .arg(entryName(entry)));
+    m_preview(document);
 }
 
-bool DesktopPresenter::openWithWordProcessor(const QString& fileName)
+// A launcher that fails after starting leaves its exit status behind; then
+// the document goes to the preview after all.
+void DesktopPresenter::watch(const QTextDocument& document, const QString& fileName,
+                             const QString& statusFile)
 {
-    if (registeredWordProcessor().isEmpty())
-        return false;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(fileName));
+    auto* timer = new QTimer(&m_timers);
+    auto copy = std::shared_ptr<QTextDocument>(document.clone());
+    const QString entry = m_wordProcessor.find();
+    timer->setInterval(kWatchStep);
+    auto steps = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, timer, [=, this] {
+        if (QFileInfo::exists(statusFile)) {
+            timer->deleteLater();
+            QFile::remove(statusFile);
+            QFile::remove(fileName);
+            startFailed(*copy, entry);
+            return;
+        }
+        if (++*steps * kWatchStep >= watchMilliseconds)
+            timer->deleteLater();
+    });
+    timer->start();
+}
+
+DesktopPresenter::WordProcessor DesktopPresenter::desktopWordProcessor()
+{
+    std::shared_future<QString> probe = std::async(std::launch::async, [] {
+                                            return DesktopApps::defaultEntry(QStringLiteral(
+                                                "application/vnd.oasis.opendocument.text"));
+                                        }).share();
+    return WordProcessor{[probe] { return probe.get(); }, &DesktopApps::start};
 }

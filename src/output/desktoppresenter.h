@@ -2,46 +2,65 @@
 
 #include "documentpresenter.h"
 
+#include <QObject>
 #include <QString>
 
 #include <functional>
+#include <future>
+#include <memory>
 
-/// Writes each document as OpenDocument Text to a new file with a readable
-/// name and opens it with the desktop's word processor. Where the desktop has
-/// none, or opening fails, the fallback shows the document instead.
+class Prompts;
+class QTemporaryDir;
+
+/// Hands each document to the desktop's word processor as an OpenDocument
+/// Text file in a folder of its own, removed with the presenter; where the
+/// desktop has no word processor, or it does not start, the preview shows
+/// the document instead. Write failures are reported through the prompts.
 class DesktopPresenter : public DocumentPresenter
 {
 public:
-    /// Opens a written file; false when it could not.
-    using Opener = std::function<bool(const QString& fileName)>;
-    /// Shows the document itself; `fileName` is the file written, or empty
-    /// when writing failed.
-    using Fallback = std::function<void(const QTextDocument& document, const QString& fileName)>;
+    /// The desktop's word processor: finding it and starting it on a file.
+    struct WordProcessor
+    {
+        /// Its desktop file; empty when there is none.
+        std::function<QString()> find;
+        /// Starts it on `fileName`; false when it cannot start. A later
+        /// failure is written as an exit status to `statusFile`.
+        std::function<bool(const QString& entry, const QString& fileName,
+                           const QString& statusFile)>
+            start;
+    };
+    /// Shows the document in the program's own preview.
+    using Preview = std::function<void(const QTextDocument& document)>;
 
-    explicit DesktopPresenter(QString folder = QString(), Fallback fallback = Fallback(),
-                              Opener opener = Opener());
+    /// `folder` receives the files handed over; empty for a temporary folder.
+    DesktopPresenter(Prompts& prompts, Preview preview, WordProcessor wordProcessor,
+                     QString folder = QString());
+    ~DesktopPresenter() override;
+    DesktopPresenter(const DesktopPresenter&) = delete;
+    DesktopPresenter& operator=(const DesktopPresenter&) = delete;
 
-    void present(const QTextDocument& document, const QString& purpose) override;
+    Presentation present(const QTextDocument& document, const QString& purpose) override;
 
     /// The file the next document of `purpose` would be written to.
     QString newFileName(const QString& purpose) const;
-
-    /// Where documents are written: a "Quotara" folder in the user's documents.
     QString folder() const { return m_folder; }
 
-    /// The file the last document was written to; empty when writing failed.
-    QString lastFileName() const { return m_lastFileName; }
+    /// The desktop's own word processor. It is looked up once, off the
+    /// interface thread, when this is called; `find` waits for the answer.
+    static WordProcessor desktopWordProcessor();
 
-    /// The desktop's default application for OpenDocument Text, when one is
-    /// registered and its desktop file exists; otherwise empty.
-    static QString registeredWordProcessor();
-
-    /// Opens the file with the registered word processor, if there is one.
-    static bool openWithWordProcessor(const QString& fileName);
+    /// How long a started word processor is watched for a failing exit.
+    static constexpr int watchMilliseconds = 5000;
 
 private:
+    void watch(const QTextDocument& document, const QString& fileName, const QString& statusFile);
+    void startFailed(const QTextDocument& document, const QString& entry);
+
+    Prompts& m_prompts;
+    Preview m_preview;
+    WordProcessor m_wordProcessor;
+    std::unique_ptr<QTemporaryDir> m_temporary;
     QString m_folder;
-    Fallback m_fallback;
-    Opener m_opener;
-    QString m_lastFileName;
+    QObject m_timers; ///< owns the watches of started word processors
 };

@@ -5,8 +5,12 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentWriter>
+#include <QTextFrame>
+#include <QTextTable>
 
 #include <memory>
 
@@ -50,6 +54,33 @@ bool writeOdt(const QTextDocument& document, const QString& fileName, QString* e
     return saveBytes(buffer.data(), fileName, error);
 }
 
+std::unique_ptr<QTextDocument> pagedCopy(const QTextDocument& document)
+{
+    std::unique_ptr<QTextDocument> copy(document.clone());
+    QTextOption option = copy->defaultTextOption();
+    option.setWrapMode(QTextOption::WordWrap);
+    copy->setDefaultTextOption(option);
+    const auto frames = copy->rootFrame()->childFrames();
+    for (QTextFrame* frame : frames) {
+        auto* table = qobject_cast<QTextTable*>(frame);
+        if (!table)
+            continue;
+        QTextTableFormat format = table->format();
+        format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+        format.clearColumnWidthConstraints();
+        table->setFormat(format);
+    }
+    for (QTextBlock block = copy->begin(); block.isValid(); block = block.next()) {
+        QTextCursor cursor(block);
+        if (!cursor.currentTable() || !(block.blockFormat().alignment() & Qt::AlignJustify))
+            continue;
+        QTextBlockFormat format;
+        format.setAlignment(Qt::AlignLeft);
+        cursor.mergeBlockFormat(format);
+    }
+    return copy;
+}
+
 bool writePdf(const QTextDocument& document, const QString& fileName, QString* error)
 {
     QBuffer buffer;
@@ -60,8 +91,7 @@ bool writePdf(const QTextDocument& document, const QString& fileName, QString* e
         pdf.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
         pdf.setCreator(QStringLiteral("Quotara"));
         // Printing lays out a copy, so the caller's document stays as it is.
-        const std::unique_ptr<QTextDocument> copy(document.clone());
-        copy->print(&pdf);
+        pagedCopy(document)->print(&pdf);
     }
     return saveBytes(buffer.data(), fileName, error);
 }

@@ -16,9 +16,9 @@ class WordProcessorOrPreview final : public DocumentPresenter
 public:
     explicit WordProcessorOrPreview(QWidget* previewParent)
         : m_previewParent(previewParent),
-          m_desktop(QString(), [this](const QTextDocument& document, const QString& fileName) {
-              preview(document, fileName);
-          })
+          m_desktop(
+              m_prompts, [this](const QTextDocument& document) { preview(document); },
+              DesktopPresenter::desktopWordProcessor())
     {
     }
 
@@ -31,16 +31,16 @@ public:
     WordProcessorOrPreview(const WordProcessorOrPreview&) = delete;
     WordProcessorOrPreview& operator=(const WordProcessorOrPreview&) = delete;
 
-    void present(const QTextDocument& document, const QString& purpose) override
+    Presentation present(const QTextDocument& document, const QString& purpose) override
     {
-        m_desktop.present(document, purpose);
+        return m_desktop.present(document, purpose);
     }
 
 private:
-    void preview(const QTextDocument& document, const QString& fileName)
+    void preview(const QTextDocument& document)
     {
         std::erase_if(m_previews, [](const QPointer<PreviewWindow>& w) { return w.isNull(); });
-        auto* window = new PreviewWindow(m_prompts, document, fileName, m_previewParent);
+        auto* window = new PreviewWindow(m_prompts, document, QString(), m_previewParent);
         m_previews.emplace_back(window);
         window->show();
         window->raise();

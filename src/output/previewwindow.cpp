@@ -28,7 +28,10 @@ PreviewWindow::PreviewWindow(Prompts& prompts, const QTextDocument& document,
 
     m_view->setObjectName(QStringLiteral("testo"));
     m_view->setReadOnly(true);
-    m_view->setDocument(document.clone(m_view));
+    // Shown and printed as the word processor would lay it out.
+    std::unique_ptr<QTextDocument> paged = DocumentFiles::pagedCopy(document);
+    paged->setParent(m_view);
+    m_view->setDocument(paged.release());
 
     auto* buttons = new QHBoxLayout;
     const auto addButton = [&](const char* name, const QString& caption,
@@ -76,7 +79,8 @@ QString PreviewWindow::chooseFile(const QString& title, const QString& filter,
     const QString directory =
         m_fileName.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                              : QFileInfo(m_fileName).absolutePath();
-    return m_prompts.chooseSaveFile(this, FileDialogRequest{title, filter, directory, suggested});
+    return m_prompts.chooseSaveFile(this,
+                                    FileDialogRequest{title, filter, directory, suggested, filter});
 }
 
 void PreviewWindow::saveAsOdt()

@@ -27,13 +27,13 @@ Calculator Calculator::opened(const QLocale& locale)
     Calculator calculator(locale);
     calculator.successioneChange(u"legittima"_s);
     calculator.coniugeChange(u"sì"_s);
-    calculator.setGuidance(guidanceText(calculator.record()));
     return calculator;
 }
 
 void Calculator::decuiusChange(const QString& text)
 {
     m_record.decuius = text;
+    m_guidance = guidanceText(m_record);
 }
 
 void Calculator::successioneChange(const QString& text)
@@ -49,8 +49,8 @@ void Calculator::successioneClick(const QString& text)
 void Calculator::setType(const QString& text)
 {
     m_record.successione = text;
-    if (const int code = typeCode(text))
-        m_state.successione = code;
+    const int code = typeReading(text);
+    m_state.successione = code != 0 || text.trimmed().isEmpty() ? code : -1;
     recompute();
 }
 
@@ -79,7 +79,7 @@ void Calculator::fratelliChange(const QString& text)
 void Calculator::coniugeChange(const QString& text)
 {
     m_record.coniuge = text;
-    m_state.coniuge = text == u"sì" ? 1 : 0;
+    m_state.coniuge = spouseReading(text).value_or(-1);
     recompute();
 }
 
@@ -108,8 +108,23 @@ void Calculator::setCount(double& count, QString& field, const QString& text)
     recompute();
 }
 
+CaseRecord Calculator::properRecord() const
+{
+    CaseRecord record = m_record;
+    if (m_state.successione >= 1 && m_state.successione <= 3)
+        record.successione = typeWord(m_state.successione);
+    if (m_state.coniuge == 0 || m_state.coniuge == 1)
+        record.coniuge = spouseWord(m_state.coniuge);
+    return record;
+}
+
 void Calculator::recompute()
 {
+    m_guidance = guidanceText(m_record);
     m_fault = inputFault(m_state, m_locale);
+    // An empty type is a step not taken yet, not a mistake: the guidance,
+    // which names the missing fields in order, asks for it.
+    if (m_state.successione == 0)
+        m_fault.clear();
     calcolaquote(m_state, m_results, m_locale);
 }

@@ -33,14 +33,15 @@ public:
 
     void decuiusChange(const QString& text);
     /// The type text edited or an item of the type list chosen: sets the type
-    /// code when the text is one of the three words, then recomputes.
+    /// code (0 for a text that is none of the three words), then recomputes.
     void successioneChange(const QString& text);
     void successioneClick(const QString& text);
     void beniChange(const QString& text);
     void figliChange(const QString& text);
     void ascendentiChange(const QString& text);
     void fratelliChange(const QString& text);
-    /// Typing or choosing in the spouse field: only "sì" means a spouse.
+    /// Typing or choosing in the spouse field: "sì" (or "si") means a spouse,
+    /// "no" none; any other text is a fault.
     void coniugeChange(const QString& text);
 
     /// Assigns the seven texts in the record's order; each text that differs
@@ -48,12 +49,16 @@ public:
     void apply(const CaseRecord& record);
 
     const CaseRecord& record() const { return m_record; }
+    /// The record with the type and the spouse in the form the lists show
+    /// ("Legittima " becomes "legittima", "si" becomes "sì").
+    CaseRecord properRecord() const;
     const CalculatorState& state() const { return m_state; }
     const Results& results() const { return m_results; }
 
     /// What is wrong with the inputs (see inputFault); empty when nothing is.
     const QString& fault() const { return m_fault; }
-    /// The text the guidance label shows when the inputs are sound.
+    /// The text the guidance label shows when the inputs are sound: the
+    /// guidance for the case after every change, or a status set here.
     void setGuidance(const QString& text) { m_guidance = text; }
     const QString& guidance() const { return m_guidance; }
     /// What the guidance label `passo` shows: the fault, or else the guidance.

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QStandardPaths>
 
 namespace {
@@ -44,16 +45,21 @@ void undoFalseTrash(const QString& fileName, const QString& trashed)
 
 } // namespace
 
-bool moveToTrashOrDelete(const QString& fileName, QString* error)
+bool moveToTrashOrDelete(const QString& fileName, QString* error, bool* trashed)
 {
+    if (trashed)
+        *trashed = false;
     // Without its data folder Qt reports success and moves the file into the
     // current folder; with it, the home trash is found.
     QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
-    QString trashed;
-    if (QFile::moveToTrash(fileName, &trashed)) {
-        if (!QFileInfo::exists(fileName) && isTrashFolder(QFileInfo(trashed).dir()))
+    QString inTrash;
+    if (QFile::moveToTrash(fileName, &inTrash)) {
+        if (!QFileInfo::exists(fileName) && isTrashFolder(QFileInfo(inTrash).dir())) {
+            if (trashed)
+                *trashed = true;
             return true;
-        undoFalseTrash(fileName, trashed);
+        }
+        undoFalseTrash(fileName, inTrash);
     }
     QFile file(fileName);
     if (file.remove())
@@ -70,22 +76,49 @@ CaseFileCommands::CaseFileCommands(Prompts& prompts, QWidget* parent, QString& n
 {
 }
 
+namespace {
+
+const QString kFolderKey = QStringLiteral("casi/cartella");
+
+} // namespace
+
+QString CaseFileCommands::lastFolder()
+{
+    return QSettings().value(kFolderKey).toString();
+}
+
+void CaseFileCommands::remember(const QString& fileName)
+{
+    QSettings().setValue(kFolderKey, QFileInfo(fileName).absolutePath());
+}
+
+void CaseFileCommands::report(const QString& status, bool stored) const
+{
+    if (m_report)
+        m_report(status, stored);
+}
+
+QString CaseFileCommands::caseFilesEntry()
+{
+    return QStringLiteral("File Quotara-dati- (Quotara-dati-*)");
+}
+
 QString CaseFileCommands::openFilter()
 {
-    return QStringLiteral("Tutti i file (*);;File Quotara-dati- (Quotara-dati-*)");
+    return QStringLiteral("Tutti i file (*);;") + caseFilesEntry();
 }
 
 QString CaseFileCommands::saveFilter()
 {
-    return QStringLiteral("File Quotara-dati- (Quotara-dati-*)");
+    return caseFilesEntry();
 }
 
 bool CaseFileCommands::apri()
 {
     m_dialogFileName.clear();
-    const QString fileName =
-        m_prompts.chooseOpenFile(m_parent, FileDialogRequest{QStringLiteral("Apri file"),
-                                                             openFilter(), QString(), QString()});
+    const QString fileName = m_prompts.chooseOpenFile(
+        m_parent, FileDialogRequest{QStringLiteral("Apri file"), openFilter(), lastFolder(),
+                                    QString(), caseFilesEntry()});
     m_dialogFileName = fileName;
     if (fileName.isEmpty()) {
         m_nomefile.clear();
@@ -100,6 +133,8 @@ bool CaseFileCommands::apri()
     }
     m_nomefile = fileName;
     m_setCase(*reading.record);
+    remember(fileName);
+    report(QStringLiteral("caso aperto da %1").arg(shown(fileName)), true);
     return true;
 }
 
@@ -116,35 +151,51 @@ void CaseFileCommands::salvanome()
 
 bool CaseFileCommands::salvadati(const QString& title)
 {
+    const CaseRecord record = m_getCase();
+    if (record.decuius.trimmed().isEmpty()) {
+        m_prompts.warn(m_parent, Quotaramod::titolocontrollo(),
+                       QStringLiteral("Per salvare il caso occorre il nome del de cuius: "
+                                      "digitarlo nel campo \"de cuius\"."));
+        return false;
+    }
     QString fileName = m_nomefile;
     if (fileName.isEmpty()) {
-        fileName = m_prompts.chooseSaveFile(
-            m_parent, FileDialogRequest{title, saveFilter(), QString(), m_dialogFileName});
+        fileName = m_prompts.chooseSaveFile(m_parent,
+                                            FileDialogRequest{title, saveFilter(), lastFolder(),
+                                                              m_dialogFileName, caseFilesEntry()});
         if (fileName.isEmpty())
             return false;
         m_dialogFileName = fileName;
     }
     QString error;
-    if (!CaseFile::write(m_getCase(), fileName, &error)) {
+    if (!CaseFile::write(record, fileName, &error)) {
         m_prompts.warn(
             m_parent, Quotaramod::titolocontrollo(),
             QStringLiteral("Il file %1 non è stato salvato: %2.").arg(shown(fileName), error));
         return false;
     }
     m_nomefile = fileName;
+    remember(fileName);
+    report(QStringLiteral("caso salvato in %1").arg(shown(fileName)), true);
     return true;
 }
 
 void CaseFileCommands::eliminare()
 {
-    const QString fileName =
-        m_prompts.chooseOpenFile(m_parent, FileDialogRequest{Quotaramod::titoloelimina(),
-                                                             openFilter(), QString(), QString()});
+    const QString fileName = m_prompts.chooseOpenFile(
+        m_parent, FileDialogRequest{Quotaramod::titoloelimina(), openFilter(), lastFolder(),
+                                    QString(), caseFilesEntry()});
     if (fileName.isEmpty())
         return;
     QString error;
-    if (!moveToTrashOrDelete(fileName, &error))
+    bool trashed = false;
+    if (!moveToTrashOrDelete(fileName, &error, &trashed)) {
         m_prompts.warn(
             m_parent, Quotaramod::titolocontrollo(),
             QStringLiteral("Il file %1 non è stato eliminato: %2.").arg(shown(fileName), error));
+        return;
+    }
+    report(trashed ? QStringLiteral("file spostato nel cestino: %1").arg(shown(fileName))
+                   : QStringLiteral("file eliminato: %1").arg(shown(fileName)),
+           false);
 }

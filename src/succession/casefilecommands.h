@@ -22,6 +22,11 @@ public:
     CaseFileCommands(Prompts& prompts, QWidget* parent, QString& nomefile, GetCase getCase,
                      SetCase setCase);
 
+    /// Receives what a command did, for the window's status line; `stored`
+    /// when the case on screen is now the one in `nomefile`.
+    using Report = std::function<void(const QString& status, bool stored)>;
+    void setReport(Report report) { m_report = std::move(report); }
+
     /// Chooses a file and loads its case, all seven texts or none; true when
     /// a case was loaded.
     bool apri();
@@ -34,23 +39,37 @@ public:
     void eliminare();
 
     /// The shared save routine, with the title of the dialog it may show.
+    /// A case without the name of the deceased is not saved: the user is
+    /// asked for it first.
     bool salvadati(const QString& title);
+
+    /// The folder of the last case opened or saved, kept across runs; the
+    /// dialogs start there (empty: the documents folder).
+    static QString lastFolder();
 
     /// The file name the dialogs remember from their last use.
     QString dialogFileName() const { return m_dialogFileName; }
 
     static QString openFilter();
     static QString saveFilter();
+    /// The entry of the filters that shows only case files.
+    static QString caseFilesEntry();
 
 private:
+    void remember(const QString& fileName);
+    void report(const QString& status, bool stored) const;
+
     Prompts& m_prompts;
     QWidget* m_parent;
     QString& m_nomefile;
     GetCase m_getCase;
     SetCase m_setCase;
     QString m_dialogFileName;
+    Report m_report;
 };
 
 /// Moves `fileName` to the desktop's trash, or deletes it where there is no
-/// trash. False with `error` set when the file is still there.
-bool moveToTrashOrDelete(const QString& fileName, QString* error = nullptr);
+/// trash (then `trashed` is false). False with `error` set when the file is
+/// still there.
+bool moveToTrashOrDelete(const QString& fileName, QString* error = nullptr,
+                         bool* trashed = nullptr);

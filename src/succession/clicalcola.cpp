@@ -119,6 +119,7 @@ std::optional<QString> badValue(const QString& option, const QString& value, con
     if (field == &probe.coniuge && value != u"sì" && value != u"no")
         return u"coniuge non valido: %1 (sì o no)"_s.arg(value);
     CalculatorState state;
+    state.successione = 2;
     state.beni = u"1"_s;
     if (field == &probe.beni)
         state.beni = value;

@@ -68,7 +68,7 @@ void resultsTable(Document& document, const CaseRecord& record, const Results& r
     document.setTableFontSize(table, 10);
     document.applyColorfulFormat(table);
     setHeads(document, table, QStringLiteral("eredi"));
-    const double spouse = record.coniuge == QStringLiteral("sì") ? 1 : 0;
+    const double spouse = spouseReading(record.coniuge).value_or(0) == 1 ? 1 : 0;
     const std::array<HeirRow, 5> rows{{
         {QStringLiteral("figli n.") + Numbers::blankLed(Numbers::leadingNumber(record.figli)),
          &results.quotafigli, 1},

@@ -333,6 +333,40 @@ int typeCode(const QString& successione)
     return 0;
 }
 
+int typeReading(const QString& successione)
+{
+    return typeCode(successione.trimmed().toLower());
+}
+
+QString typeWord(int code)
+{
+    switch (code) {
+    case 1:
+        return u"testamentaria"_s;
+    case 2:
+        return u"legittima"_s;
+    case 3:
+        return u"entrambe"_s;
+    default:
+        return {};
+    }
+}
+
+std::optional<int> spouseReading(const QString& coniuge)
+{
+    const QString word = coniuge.trimmed().toLower();
+    if (word == u"sì" || word == u"si")
+        return 1;
+    if (word == u"no")
+        return 0;
+    return std::nullopt;
+}
+
+QString spouseWord(int flag)
+{
+    return flag == 1 ? u"sì"_s : u"no"_s;
+}
+
 std::optional<double> countReading(const QString& text)
 {
     static const QRegularExpression whole(u"^[0-9]+$"_s);
@@ -349,8 +383,37 @@ std::optional<double> valueReading(const QString& beni, const QLocale& locale)
     return Numbers::localeNumber(beni, locale);
 }
 
+namespace {
+
+// The digits a value text carries, without leading zeros nor the trailing
+// zeros of its decimals.
+int significantDigits(const QString& beni, const QLocale& locale)
+{
+    QString digits;
+    bool decimals = false;
+    int trailingZeros = 0;
+    for (const QChar c : beni) {
+        if (locale.decimalPoint() == QString(c))
+            decimals = true;
+        if (!c.isDigit())
+            continue;
+        if (digits.isEmpty() && c == u'0')
+            continue;
+        digits += c;
+        trailingZeros = decimals && c == u'0' ? trailingZeros + 1 : 0;
+    }
+    return static_cast<int>(digits.size()) - trailingZeros;
+}
+
+} // namespace
+
 QString inputFault(const CalculatorState& state, const QLocale& locale)
 {
+    if (state.successione == 0)
+        return u"scegliere la tipologia della successione"_s;
+    if (state.successione < 1 || state.successione > 3)
+        return u"la tipologia della successione deve essere testamentaria, legittima o "
+               u"entrambe"_s;
     if (state.beni.trimmed().isEmpty())
         return u"digitare il valore numerico della stima dei beni che formano l'asse "
                u"ereditario"_s;
@@ -358,12 +421,17 @@ QString inputFault(const CalculatorState& state, const QLocale& locale)
     if (!value || !(*value > 0))
         return u"il valore dei beni deve essere un numero maggiore di zero (ad esempio %1)"_s.arg(
             Numbers::formatAmount(120000.5, locale));
+    if (*value >= 1e15 || significantDigits(state.beni, locale) > maxValueDigits)
+        return u"il valore dei beni può avere al massimo %1 cifre (ad esempio %2)"_s.arg(
+            QString::number(maxValueDigits), Numbers::formatAmount(120000.5, locale));
     const auto badCount = [](double count) { return !(count >= 0) || std::floor(count) != count; };
     const QString expected = u" deve essere un numero intero: 0, 1, 2 e così via (vuoto vale 0)"_s;
     if (badCount(state.figli))
         return u"il numero dei figli"_s + expected;
     if (badCount(state.ascendenti))
         return u"il numero degli ascendenti"_s + expected;
+    if (state.coniuge != 0 && state.coniuge != 1)
+        return u"il coniuge deve essere indicato con sì o no"_s;
     if (badCount(state.fratelli))
         return u"il numero dei fratelli"_s + expected;
     return {};

@@ -12,7 +12,8 @@
  */
 struct CalculatorState
 {
-    /// 1 "testamentaria", 2 "legittima", 3 "entrambe"; 0 before the type is set.
+    /// 1 "testamentaria", 2 "legittima", 3 "entrambe"; 0 while the type is
+    /// empty, -1 when it is none of the three words (see typeReading).
     int successione = 0;
     /// The value of the estate as typed; read afresh by every computation.
     QString beni;
@@ -21,7 +22,8 @@ struct CalculatorState
     double figli = 0;
     double ascendenti = 0;
     double fratelli = 0;
-    /// 1 when the spouse field read "sì" at its last change, otherwise 0.
+    /// 1 when the spouse field read "sì" at its last change, 0 for "no";
+    /// -1 when it read neither (see spouseReading).
     int coniuge = 0;
 
     bool operator==(const CalculatorState&) const = default;
@@ -29,6 +31,22 @@ struct CalculatorState
 
 /// The type code of a type text, or 0 when the text is none of the three words.
 int typeCode(const QString& successione);
+
+/// The type code the user means: one of the three words whatever its case
+/// and surrounding blanks; 0 for any other text.
+int typeReading(const QString& successione);
+/// The word of a type code 1 to 3, as the type list shows it.
+QString typeWord(int code);
+
+/// The spouse flag the user means: "sì" (or "si") 1, "no" 0, whatever the
+/// case and surrounding blanks; none for any other text.
+std::optional<int> spouseReading(const QString& coniuge);
+/// "sì" for 1, "no" for 0, as the spouse list shows them.
+QString spouseWord(int flag);
+
+/// The most significant digits a value of the estate may have: every amount
+/// and percentage computed from it is then shown exactly.
+constexpr int maxValueDigits = 15;
 
 /// The number of heirs a count text gives: blanks around digits only; an
 /// empty text is 0. None when the text is not a whole number of at least 0.
@@ -39,8 +57,8 @@ std::optional<double> countReading(const QString& text);
 std::optional<double> valueReading(const QString& beni, const QLocale& locale = QLocale());
 
 /// What is wrong with the inputs, for the guidance label: the first of the
-/// value and the counts that cannot be used, in the fields' order, with what
-/// it expects. Empty when every input can be used.
+/// type, the value, the counts and the spouse that cannot be used, in the
+/// fields' order, with what it expects. Empty when every input can be used.
 QString inputFault(const CalculatorState& state, const QLocale& locale = QLocale());
 
 /**

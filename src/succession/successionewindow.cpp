@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -253,7 +254,15 @@ SuccessioneWindow::SuccessioneWindow(Forms& forms, QWidget* parent)
     buildFoot(area);
     render();
     connectHandlers();
+    orderTabs();
     m_frame.setFileButtonHandler([this](int index) { Toolbar1_ButtonClick(index); });
+    m_files.setReport([this](const QString& status, bool stored) {
+        if (stored)
+            m_storedRecord = caseRecord();
+        m_calculator.setGuidance(status);
+        m_passo->setText(m_calculator.passo());
+        updateTitle();
+    });
     Form_Load();
 }
 
@@ -431,8 +440,11 @@ void SuccessioneWindow::buildFoot(QWidget* area)
 
 void SuccessioneWindow::connectHandlers()
 {
-    connect(m_decuius, &QLineEdit::textChanged, this,
-            [this](const QString& text) { m_calculator.decuiusChange(text); });
+    connect(m_decuius, &QLineEdit::textChanged, this, [this](const QString& text) {
+        m_calculator.decuiusChange(text);
+        m_passo->setText(m_calculator.passo());
+        updateTitle();
+    });
     connect(m_successione, &QComboBox::editTextChanged, this,
             &SuccessioneWindow::successione_Change);
     connect(m_successione, &QComboBox::activated, this, &SuccessioneWindow::successione_Click);
@@ -442,9 +454,31 @@ void SuccessioneWindow::connectHandlers()
     connect(m_fratelli, &QLineEdit::textChanged, this, &SuccessioneWindow::fratelli_Change);
     connect(m_coniuge, &QComboBox::editTextChanged, this, &SuccessioneWindow::coniuge_Change);
     connect(m_coniuge, &QComboBox::activated, this, &SuccessioneWindow::coniuge_Click);
+    for (QComboBox* box : {m_successione, m_coniuge})
+        connect(box->lineEdit(), &QLineEdit::editingFinished, this,
+                &SuccessioneWindow::writeProperWords);
     for (int index = 1; index <= 11; ++index)
         connect(m_spiega1[index], &QPushButton::clicked, this,
                 [this, index] { spiega1_Click(index); });
+}
+
+// Tab follows the case record, then the texts the user reads, then the
+// buttons; the fixed texts pass the focus on rather than taking the Tab.
+void SuccessioneWindow::orderTabs()
+{
+    QList<QWidget*> chain{m_decuius, m_successione, m_beni, m_figli, m_ascendenti,
+                          m_coniuge, m_fratelli,    m_art,  m_nota};
+    for (const QString& name : {u"guidafinestra"_s, u"Text1"_s})
+        chain << m_frame.area()->findChild<QPlainTextEdit*>(name);
+    for (int index = 1; index <= 11; ++index)
+        chain << m_spiega1[index];
+    for (const QString& name : {u"aiuto"_s, u"guidainlinea"_s, u"cmdavanti"_s, u"esco"_s})
+        chain << m_frame.area()->findChild<QPushButton*>(name);
+    for (QWidget* widget : std::as_const(chain))
+        if (auto* text = qobject_cast<QPlainTextEdit*>(widget))
+            text->setTabChangesFocus(true);
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain.at(i - 1), chain.at(i));
 }
 
 void SuccessioneWindow::Form_Load()
@@ -473,6 +507,8 @@ void SuccessioneWindow::Form_Load()
             u"cliccare per visualizzare una breve spiegazione della tipologia"_s);
     Quotaramod::impostatitoli();
     aggiornapasso();
+    m_storedRecord = caseRecord();
+    updateTitle();
     // The user starts with the deceased's name, as the guidance line asks.
     m_decuius->setFocus();
 }
@@ -493,6 +529,18 @@ void SuccessioneWindow::setCaseRecord(const CaseRecord& record)
     m_ascendenti->setText(record.ascendenti);
     m_coniuge->setEditText(record.coniuge);
     m_fratelli->setText(record.fratelli);
+    writeProperWords();
+}
+
+// A type or spouse typed in another case or with blanks around it is written
+// back as the list has it, once the user leaves the field.
+void SuccessioneWindow::writeProperWords()
+{
+    const CaseRecord proper = m_calculator.properRecord();
+    if (m_successione->currentText() != proper.successione)
+        m_successione->setEditText(proper.successione);
+    if (m_coniuge->currentText() != proper.coniuge)
+        m_coniuge->setEditText(proper.coniuge);
 }
 
 void SuccessioneWindow::apri_Click()
@@ -517,11 +565,14 @@ void SuccessioneWindow::eliminare_click()
 
 void SuccessioneWindow::stampa_Click()
 {
-    m_calculator.setGuidance(u"sto caricando WORD"_s);
+    m_calculator.setGuidance(DocumentPresenter::loadingStatus());
     m_passo->setText(m_calculator.passo());
     Document document;
     buildReport(document, caseRecord(), results());
-    m_forms.presenter().present(document.textDocument(), u"successione"_s);
+    const Presentation shown =
+        m_forms.presenter().present(document.textDocument(), u"successione"_s);
+    m_calculator.setGuidance(shown.status());
+    m_passo->setText(m_calculator.passo());
 }
 
 void SuccessioneWindow::dettaglio_Click()
@@ -563,7 +614,7 @@ void SuccessioneWindow::aiuto_Click()
 
 void SuccessioneWindow::aggiornapasso()
 {
-    m_calculator.setGuidance(guidanceText(caseRecord()));
+    m_calculator.setGuidance(guidanceText(m_calculator.record()));
     m_passo->setText(m_calculator.passo());
 }
 
@@ -630,6 +681,18 @@ void SuccessioneWindow::render()
         m_nota->setPlainText(results.nota);
     m_nota->setVisible(results.notaVisible);
     m_passo->setText(m_calculator.passo());
+    updateTitle();
+}
+
+// The caption names the case's file and marks changes not yet saved.
+void SuccessioneWindow::updateTitle()
+{
+    QString title = u"Quotara: dati della successione"_s;
+    if (!m_nomefile.isEmpty())
+        title += u" - "_s + QFileInfo(m_nomefile).fileName();
+    if (caseRecord() != m_storedRecord)
+        title += u" *"_s;
+    setWindowTitle(title);
 }
 
 void registerSuccessionWindows(Forms& forms)

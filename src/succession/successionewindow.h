@@ -68,6 +68,7 @@ private:
     void buildResultRow(int row, int top);
     void buildFoot(QWidget* area);
     void connectHandlers();
+    void orderTabs();
     void Form_Load();
 
     void successione_Change(const QString& text);
@@ -78,6 +79,8 @@ private:
     void fratelli_Change(const QString& text);
     void coniuge_Change(const QString& text);
     void coniuge_Click();
+    void writeProperWords();
+    void updateTitle();
     void Toolbar1_ButtonClick(int index);
     void render();
 
@@ -86,6 +89,8 @@ private:
     ClsResize m_resize;
     Calculator m_calculator;
     QString m_nomefile;
+    /// The case as last opened or saved (as opened, before either).
+    CaseRecord m_storedRecord;
     CaseFileCommands m_files;
 
     QLineEdit* m_decuius = nullptr;

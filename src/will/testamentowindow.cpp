@@ -98,6 +98,7 @@ TestamentoWindow::TestamentoWindow(Forms& forms, QWidget* parent)
     buildAdviceAndExample(area);
     buildLinks(area);
     buildFoot(area);
+    m_files.setReport([this](const QString& status, bool) { m_passo->setText(status); });
     m_passo->setText(WillTexts::passoIniziale());
 
     const QSize size(Twips::toPixels(kDesignWidth), Twips::toPixels(kDesignHeight));
@@ -220,7 +221,7 @@ void TestamentoWindow::spiega_Click(int index)
 
 void TestamentoWindow::stampa_Click()
 {
-    m_passo->setText(QStringLiteral("sto caricando WORD"));
+    m_passo->setText(DocumentPresenter::loadingStatus());
     WillPrintContent content;
     content.definitionHeading = m_lb1->text();
     content.definition = m_nome->text();
@@ -228,7 +229,9 @@ void TestamentoWindow::stampa_Click()
         content.aspectTexts[i] = m_aspectTexts[i]->toPlainText();
     Document document;
     stampatestamento(document, content);
-    m_forms.presenter().present(document.textDocument(), QStringLiteral("testamento"));
+    const Presentation shown =
+        m_forms.presenter().present(document.textDocument(), QStringLiteral("testamento"));
+    m_passo->setText(shown.status());
 }
 
 void TestamentoWindow::apri_Click()
@@ -250,7 +253,12 @@ void TestamentoWindow::stima_Click(int index)
     const auto& links = WillTexts::links();
     if (index < 1 || index > static_cast<int>(links.size()))
         return;
-    Link(links[static_cast<std::size_t>(index - 1)].url);
+    const QUrl& address = links[static_cast<std::size_t>(index - 1)].url;
+    if (!Link(address))
+        m_forms.prompts().warn(this, Quotaramod::titolocontrollo(),
+                               QStringLiteral("La pagina %1 non si è aperta: nessun programma di "
+                                              "navigazione si è avviato.")
+                                   .arg(address.toString()));
 }
 
 bool TestamentoWindow::Link(const QUrl& address)

@@ -192,8 +192,14 @@ void TestNormsWindow::fileButtonsDisabledPrintWorks()
     QVERIFY(printed.startsWith(Quotaramod::nomeprogramma()));
     QVERIFY(printed.contains(description.frameHeading));
     QVERIFY(printed.contains(paneTexts(description).last()));
+    // Only a document the word processor took is said to be on Word.
     QCOMPARE(window->findChild<QLabel*>(QStringLiteral("passo"))->text(),
-             QStringLiteral("ho visualizzato il testo su Word"));
+             QStringLiteral("il documento è nell'anteprima: da lì si stampa, si salva come ODT o "
+                            "si esporta in PDF"));
+    h.t.presenter.outcome = {Presentation::Place::WordProcessor, QStringLiteral("/tmp/q/n.odt")};
+    toolbarButton(window, 4)->trigger();
+    QCOMPARE(window->findChild<QLabel*>(QStringLiteral("passo"))->text(),
+             QStringLiteral("ho visualizzato il testo su Word (file /tmp/q/n.odt)"));
     QVERIFY(h.t.forms.isLoaded(description.id));
 }
 

@@ -2,6 +2,7 @@
 #include "output/document.h"
 #include "output/previewwindow.h"
 
+#include "app/desktopapps.h"
 #include "fakeprompts.h"
 
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <QFileInfo>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,6 +18,8 @@
 #include <QTextEdit>
 
 #include <memory>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -32,6 +36,61 @@ bool isZipFile(const QString& fileName)
     return file.open(QIODevice::ReadOnly) && file.read(2) == "PK";
 }
 
+// A word processor that is there and starts, or not.
+DesktopPresenter::WordProcessor fakeWordProcessor(const QString& entry, bool starts,
+                                                  QStringList* opened)
+{
+    return {[entry] { return entry; },
+            [starts, opened](const QString&, const QString& fileName, const QString&) {
+                if (opened)
+                    opened->append(fileName);
+                return starts;
+            }};
+}
+
+// Points the desktop's configuration at a folder of the test's own, with
+// `exec` as the registered word processor's command (none when empty).
+class FakeDesktop
+{
+public:
+    explicit FakeDesktop(const QByteArray& exec)
+    {
+        const QString config = m_home.filePath(u"config"_s);
+        const QString data = m_home.filePath(u"data"_s);
+        QDir().mkpath(config);
+        QDir().mkpath(data + u"/applications"_s);
+        QFile list(config + u"/mimeapps.list"_s);
+        if (list.open(QIODevice::WriteOnly))
+            list.write("[Default Applications]\n"
+                       "application/vnd.oasis.opendocument.text=quotaratest-writer.desktop\n");
+        if (!exec.isEmpty()) {
+            QFile desktop(data + u"/applications/quotaratest-writer.desktop"_s);
+            if (desktop.open(QIODevice::WriteOnly))
+                desktop.write("[Desktop Entry]\nType=Application\nName=Writer\nExec=" + exec +
+                              "\nMimeType=application/vnd.oasis.opendocument.text;\n"
+                              "[Desktop Action nuovo]\nExec=nothing\n");
+        }
+        for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_DATA_DIRS"})
+            m_saved.append({name, qgetenv(name)});
+        qputenv("XDG_CONFIG_HOME", config.toLocal8Bit());
+        qputenv("XDG_DATA_HOME", data.toLocal8Bit());
+        qputenv("XDG_DATA_DIRS", m_home.filePath(u"nothing"_s).toLocal8Bit());
+    }
+    ~FakeDesktop()
+    {
+        for (const auto& [name, value] : std::as_const(m_saved))
+            qputenv(name, value);
+    }
+    FakeDesktop(const FakeDesktop&) = delete;
+    FakeDesktop& operator=(const FakeDesktop&) = delete;
+
+    QString path(const QString& name) const { return m_home.filePath(name); }
+
+private:
+    QTemporaryDir m_home;
+    QList<std::pair<const char*, QByteArray>> m_saved;
+};
+
 } // namespace
 
 class TestPresenter : public QObject
@@ -39,90 +98,141 @@ class TestPresenter : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void writesANewReadableFileEachTime();
-    void fallsBackWhenNothingOpensTheFile_data();
-    void fallsBackWhenNothingOpensTheFile();
-    void unwritableFolderStillShowsTheDocument();
+    void initTestCase();
+    void handsEachDocumentOverInAFolderThatGoes();
+    void withoutWordProcessorOnlyThePreview();
+    void wordProcessorThatCannotStart();
+    void unwritableFolderIsReported();
+    void launcherThatFailsFallsBackToThePreview();
+    void missingProgramCannotStart();
     void missingDesktopFileMeansNoWordProcessor_data();
     void missingDesktopFileMeansNoWordProcessor();
+    void probeRunsOnce();
+    void commandFromTheDesktopFile_data();
+    void commandFromTheDesktopFile();
+    void statusSaysWhereTheDocumentIs_data();
+    void statusSaysWhereTheDocumentIs();
     void previewShowsACopyAndSaves();
     void previewReportsAFailedSave();
     void previewCancelWritesNothing();
 };
 
-void TestPresenter::writesANewReadableFileEachTime()
+void TestPresenter::initTestCase()
 {
-    QTemporaryDir dir;
+    // The desktop of these tests is set up per test in folders of their own.
+    QVERIFY(QFileInfo(QDir::tempPath()).isWritable());
+}
+
+void TestPresenter::handsEachDocumentOverInAFolderThatGoes()
+{
+    FakePrompts prompts;
     QStringList opened;
-    DesktopPresenter presenter(dir.path(), {}, [&](const QString& name) {
-        opened.append(name);
-        return true;
-    });
-    const auto document = sampleDocument(u"relazione"_qs);
-    presenter.present(*document, u"successione"_qs);
-    presenter.present(*document, u"successione"_qs);
-    QCOMPARE(opened.size(), 2);
-    QVERIFY(opened[0] != opened[1]);
-    const QRegularExpression pattern(
-        u"^Quotara-successione-\\d{4}-\\d{2}-\\d{2}-\\d{6}(-\\d+)?\\.odt$"_qs);
-    for (const QString& name : opened) {
-        QCOMPARE(QFileInfo(name).absolutePath(), QDir(dir.path()).absolutePath());
-        QVERIFY2(pattern.match(QFileInfo(name).fileName()).hasMatch(), qPrintable(name));
-        QVERIFY(isZipFile(name));
+    int previews = 0;
+    QString folder;
+    {
+        DesktopPresenter presenter(
+            prompts, [&](const QTextDocument&) { ++previews; },
+            fakeWordProcessor(u"writer.desktop"_s, true, &opened));
+        folder = presenter.folder();
+        QVERIFY(folder.startsWith(QDir::tempPath()));
+        const auto document = sampleDocument(u"relazione"_s);
+        const Presentation first = presenter.present(*document, u"successione"_s);
+        const Presentation second = presenter.present(*document, u"successione"_s);
+        QCOMPARE(first.place, Presentation::Place::WordProcessor);
+        QCOMPARE(opened, (QStringList{first.fileName, second.fileName}));
+        QVERIFY(first.fileName != second.fileName);
+        const QRegularExpression pattern(
+            u"^Quotara-successione-\\d{4}-\\d{2}-\\d{2}-\\d{6}(-\\d+)?\\.odt$"_s);
+        for (const QString& name : opened) {
+            QCOMPARE(QFileInfo(name).absolutePath(), QDir(folder).absolutePath());
+            QVERIFY2(pattern.match(QFileInfo(name).fileName()).hasMatch(), qPrintable(name));
+            QVERIFY(isZipFile(name));
+        }
     }
+    QCOMPARE(previews, 0);
+    QVERIFY(prompts.calls().isEmpty());
+    // No document is left behind once the program ends.
+    QVERIFY(!QFileInfo::exists(folder));
 }
 
-void TestPresenter::fallsBackWhenNothingOpensTheFile_data()
+void TestPresenter::withoutWordProcessorOnlyThePreview()
 {
-    QTest::addColumn<bool>("opens");
-    QTest::newRow("word processor opens it") << true;
-    QTest::newRow("nothing opens it") << false;
-}
-
-void TestPresenter::fallsBackWhenNothingOpensTheFile()
-{
-    QFETCH(bool, opens);
+    FakePrompts prompts;
     QTemporaryDir dir;
-    QString shownFile;
     QString shownText;
-    int fallbacks = 0;
     DesktopPresenter presenter(
-        dir.path(),
-        [&](const QTextDocument& document, const QString& fileName) {
-            ++fallbacks;
-            shownFile = fileName;
-            shownText = document.toPlainText();
-        },
-        [&](const QString&) { return opens; });
-    presenter.present(*sampleDocument(u"guida"_qs), u"guida"_qs);
-    QCOMPARE(fallbacks, opens ? 0 : 1);
-    if (!opens) {
-        QCOMPARE(shownText, u"guida"_qs);
-        QCOMPARE(shownFile, presenter.lastFileName());
-        QVERIFY(QFileInfo::exists(shownFile));
-    }
+        prompts, [&](const QTextDocument& document) { shownText = document.toPlainText(); },
+        fakeWordProcessor(QString(), true, nullptr), dir.path());
+    const Presentation shown = presenter.present(*sampleDocument(u"guida"_s), u"guida"_s);
+    QCOMPARE(shown.place, Presentation::Place::Preview);
+    QCOMPARE(shownText, u"guida"_s);
+    QVERIFY(QDir(dir.path()).isEmpty());
+    QVERIFY(prompts.calls().isEmpty());
 }
 
-void TestPresenter::unwritableFolderStillShowsTheDocument()
+void TestPresenter::wordProcessorThatCannotStart()
+{
+    FakePrompts prompts;
+    QStringList opened;
+    QString shownText;
+    DesktopPresenter presenter(
+        prompts, [&](const QTextDocument& document) { shownText = document.toPlainText(); },
+        fakeWordProcessor(u"/usr/share/applications/writer.desktop"_s, false, &opened));
+    const Presentation shown = presenter.present(*sampleDocument(u"norme"_s), u"norme"_s);
+    QCOMPARE(shown.place, Presentation::Place::Preview);
+    QCOMPARE(shownText, u"norme"_s);
+    QCOMPARE(prompts.last().kind, FakePrompts::Kind::Warn);
+    QVERIFY(prompts.last().text.contains(u"(writer) non si è avviato"_s));
+    QCOMPARE(opened.size(), 1);
+    QVERIFY(!QFileInfo::exists(opened.first()));
+}
+
+void TestPresenter::unwritableFolderIsReported()
 {
     QTemporaryDir dir;
-    const QString blocker = dir.filePath(u"file"_qs);
+    const QString blocker = dir.filePath(u"file"_s);
     QFile file(blocker);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
-    int opened = 0;
-    QString shownText = u"none"_qs;
+    FakePrompts prompts;
+    QStringList opened;
+    int previews = 0;
     DesktopPresenter presenter(
-        blocker + u"/sub"_qs,
-        [&](const QTextDocument& document, const QString& fileName) {
-            QVERIFY(fileName.isEmpty());
-            shownText = document.toPlainText();
-        },
-        [&](const QString&) { return ++opened > 0; });
-    presenter.present(*sampleDocument(u"testo"_qs), u"norme"_qs);
-    QCOMPARE(opened, 0);
-    QCOMPARE(shownText, u"testo"_qs);
-    QVERIFY(presenter.lastFileName().isEmpty());
+        prompts, [&](const QTextDocument&) { ++previews; },
+        fakeWordProcessor(u"writer.desktop"_s, true, &opened), blocker + u"/sub"_s);
+    const Presentation shown = presenter.present(*sampleDocument(u"testo"_s), u"norme"_s);
+    QCOMPARE(shown.place, Presentation::Place::Nowhere);
+    QVERIFY(opened.isEmpty());
+    // Nothing that was not written is shown as if it were.
+    QCOMPARE(previews, 0);
+    QCOMPARE(prompts.last().kind, FakePrompts::Kind::Warn);
+    QVERIFY(prompts.last().text.contains(QDir::toNativeSeparators(blocker)));
+}
+
+void TestPresenter::launcherThatFailsFallsBackToThePreview()
+{
+    FakeDesktop desktop("false %U");
+    const QString entry = DesktopApps::defaultEntry(u"application/vnd.oasis.opendocument.text"_s);
+    QVERIFY(!entry.isEmpty());
+    FakePrompts prompts;
+    int previews = 0;
+    DesktopPresenter presenter(prompts, [&](const QTextDocument&) { ++previews; },
+                               {[entry] { return entry; }, &DesktopApps::start});
+    const Presentation shown = presenter.present(*sampleDocument(u"massima"_s), u"massime"_s);
+    QCOMPARE(shown.place, Presentation::Place::WordProcessor);
+    QTRY_COMPARE_WITH_TIMEOUT(previews, 1, DesktopPresenter::watchMilliseconds);
+    QCOMPARE(prompts.last().kind, FakePrompts::Kind::Warn);
+    QVERIFY(prompts.last().text.contains(u"non si è avviato"_s));
+    QVERIFY(!QFileInfo::exists(shown.fileName));
+}
+
+void TestPresenter::missingProgramCannotStart()
+{
+    FakeDesktop desktop("/nonexistent/quotara-writer --view %f");
+    const QString entry = DesktopApps::defaultEntry(u"application/vnd.oasis.opendocument.text"_s);
+    QVERIFY(!entry.isEmpty());
+    QTemporaryDir dir;
+    QVERIFY(!DesktopApps::start(entry, dir.filePath(u"x.odt"_s), dir.filePath(u"x.esito"_s)));
 }
 
 void TestPresenter::missingDesktopFileMeansNoWordProcessor_data()
@@ -135,62 +245,101 @@ void TestPresenter::missingDesktopFileMeansNoWordProcessor_data()
 void TestPresenter::missingDesktopFileMeansNoWordProcessor()
 {
     QFETCH(bool, desktopFileExists);
-    if (QStandardPaths::findExecutable(u"xdg-mime"_qs).isEmpty())
-        QSKIP("xdg-mime is not installed");
-    QTemporaryDir home;
-    const QString config = home.filePath(u"config"_qs);
-    const QString data = home.filePath(u"data"_qs);
-    QVERIFY(QDir().mkpath(config));
-    QVERIFY(QDir().mkpath(data + u"/applications"_qs));
-    QFile list(config + u"/mimeapps.list"_qs);
-    QVERIFY(list.open(QIODevice::WriteOnly));
-    list.write("[Default Applications]\n"
-               "application/vnd.oasis.opendocument.text=quotaratest-writer.desktop\n");
-    list.close();
-    if (desktopFileExists) {
-        QFile desktop(data + u"/applications/quotaratest-writer.desktop"_qs);
-        QVERIFY(desktop.open(QIODevice::WriteOnly));
-        desktop.write("[Desktop Entry]\nType=Application\nName=Writer\nExec=true %U\n"
-                      "MimeType=application/vnd.oasis.opendocument.text;\n");
-    }
-    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
-    const QByteArray oldData = qgetenv("XDG_DATA_HOME");
-    const QByteArray oldDirs = qgetenv("XDG_DATA_DIRS");
-    qputenv("XDG_CONFIG_HOME", config.toLocal8Bit());
-    qputenv("XDG_DATA_HOME", data.toLocal8Bit());
-    qputenv("XDG_DATA_DIRS", home.filePath(u"nothing"_qs).toLocal8Bit());
-    const QString found = DesktopPresenter::registeredWordProcessor();
-    qputenv("XDG_CONFIG_HOME", oldConfig);
-    qputenv("XDG_DATA_HOME", oldData);
-    qputenv("XDG_DATA_DIRS", oldDirs);
-    QCOMPARE(found, desktopFileExists ? u"quotaratest-writer.desktop"_qs : QString());
+    if (QStandardPaths::findExecutable(u"xdg-mime"_s).isEmpty())
+        QFAIL("xdg-mime comes with xdg-utils (scripts/deps.sh)");
+    FakeDesktop desktop(desktopFileExists ? QByteArray("true %U") : QByteArray());
+    const QString found = DesktopApps::defaultEntry(u"application/vnd.oasis.opendocument.text"_s);
+    QCOMPARE(QFileInfo(found).fileName(),
+             desktopFileExists ? u"quotaratest-writer.desktop"_s : QString());
 }
 
+void TestPresenter::probeRunsOnce()
+{
+    QString entry;
+    DesktopPresenter::WordProcessor wordProcessor;
+    {
+        FakeDesktop desktop("true %U");
+        wordProcessor = DesktopPresenter::desktopWordProcessor();
+        entry = wordProcessor.find();
+        QVERIFY(!entry.isEmpty());
+    }
+    // The desktop has changed since; the answer was kept.
+    QCOMPARE(wordProcessor.find(), entry);
+}
+
+void TestPresenter::commandFromTheDesktopFile_data()
+{
+    QTest::addColumn<QByteArray>("exec");
+    QTest::addColumn<QStringList>("command");
+    const QString file = u"/tmp/Quotara-guida.odt"_s;
+    QTest::newRow("file list") << QByteArray("soffice --writer %U")
+                               << QStringList{u"soffice"_s, u"--writer"_s, file};
+    QTest::newRow("quoted program") << QByteArray("\"/opt/my writer/bin\" %f --view")
+                                    << QStringList{u"/opt/my writer/bin"_s, file, u"--view"_s};
+    QTest::newRow("icon and caption codes dropped")
+        << QByteArray("writer %i %c %F") << QStringList{u"writer"_s, file};
+    QTest::newRow("no field code") << QByteArray("abiword") << QStringList{u"abiword"_s, file};
+    QTest::newRow("percent sign") << QByteArray("writer --at=100%% %u")
+                                  << QStringList{u"writer"_s, u"--at=100%"_s, file};
+}
+
+void TestPresenter::commandFromTheDesktopFile()
+{
+    QFETCH(QByteArray, exec);
+    QFETCH(QStringList, command);
+    FakeDesktop desktop(exec);
+    QCOMPARE(DesktopApps::command(desktop.path(u"data/applications/quotaratest-writer.desktop"_s),
+                                  u"/tmp/Quotara-guida.odt"_s),
+             command);
+}
+
+void TestPresenter::statusSaysWhereTheDocumentIs_data()
+{
+    QTest::addColumn<int>("place");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("word processor")
+        << static_cast<int>(Presentation::Place::WordProcessor)
+        << u"ho visualizzato il testo su WORD (file /tmp/Quotara-1/Quotara-massime.odt)"_s;
+    QTest::newRow("preview") << static_cast<int>(Presentation::Place::Preview)
+                             << u"il documento è nell'anteprima: da lì si stampa, si salva come "
+                                u"ODT o si esporta in PDF"_s;
+    QTest::newRow("nowhere") << static_cast<int>(Presentation::Place::Nowhere)
+                             << u"il documento non è stato creato"_s;
+}
+
+void TestPresenter::statusSaysWhereTheDocumentIs()
+{
+    QFETCH(int, place);
+    QFETCH(QString, status);
+    const Presentation shown{static_cast<Presentation::Place>(place),
+                             place == 0 ? u"/tmp/Quotara-1/Quotara-massime.odt"_s : QString()};
+    QCOMPARE(shown.status(u"ho visualizzato il testo su WORD"_s), status);
+}
 void TestPresenter::previewShowsACopyAndSaves()
 {
     QTemporaryDir dir;
     FakePrompts prompts;
-    const QString written = dir.filePath(u"Quotara-guida-2026.odt"_qs);
+    const QString written = dir.filePath(u"Quotara-guida-2026.odt"_s);
     auto original = std::make_unique<QTextDocument>();
-    original->setPlainText(u"anteprima del documento"_qs);
+    original->setPlainText(u"anteprima del documento"_s);
     PreviewWindow window(prompts, *original, written);
     original.reset();
-    QCOMPARE(window.document()->toPlainText(), u"anteprima del documento"_qs);
-    auto* view = window.findChild<QTextEdit*>(u"testo"_qs);
+    QCOMPARE(window.document()->toPlainText(), u"anteprima del documento"_s);
+    auto* view = window.findChild<QTextEdit*>(u"testo"_s);
     QVERIFY(view && view->isReadOnly());
 
-    const QString odt = dir.filePath(u"copia.odt"_qs);
+    const QString odt = dir.filePath(u"copia.odt"_s);
     prompts.chooseNext(odt);
-    window.findChild<QPushButton*>(u"salvaodt"_qs)->click();
+    window.findChild<QPushButton*>(u"salvaodt"_s)->click();
     QCOMPARE(prompts.last().kind, FakePrompts::Kind::SaveFile);
-    QCOMPARE(prompts.last().request.fileName, u"Quotara-guida-2026.odt"_qs);
+    QCOMPARE(prompts.last().request.fileName, u"Quotara-guida-2026.odt"_s);
     QCOMPARE(QDir(prompts.last().request.directory), QDir(dir.path()));
     QVERIFY(isZipFile(odt));
 
-    const QString pdf = dir.filePath(u"copia.pdf"_qs);
+    const QString pdf = dir.filePath(u"copia.pdf"_s);
     prompts.chooseNext(pdf);
-    window.findChild<QPushButton*>(u"esportapdf"_qs)->click();
-    QCOMPARE(prompts.last().request.fileName, u"Quotara-guida-2026.pdf"_qs);
+    window.findChild<QPushButton*>(u"esportapdf"_s)->click();
+    QCOMPARE(prompts.last().request.fileName, u"Quotara-guida-2026.pdf"_s);
     QFile file(pdf);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.read(5), QByteArray("%PDF-"));
@@ -200,8 +349,8 @@ void TestPresenter::previewReportsAFailedSave()
 {
     QTemporaryDir dir;
     FakePrompts prompts;
-    PreviewWindow window(prompts, *sampleDocument(u"x"_qs), QString());
-    const QString target = dir.filePath(u"manca/copia.odt"_qs);
+    PreviewWindow window(prompts, *sampleDocument(u"x"_s), QString());
+    const QString target = dir.filePath(u"manca/copia.odt"_s);
     prompts.chooseNext(target);
     window.saveAsOdt();
     QCOMPARE(prompts.last().kind, FakePrompts::Kind::Warn);
@@ -213,7 +362,7 @@ void TestPresenter::previewCancelWritesNothing()
 {
     QTemporaryDir dir;
     FakePrompts prompts;
-    PreviewWindow window(prompts, *sampleDocument(u"x"_qs), QString());
+    PreviewWindow window(prompts, *sampleDocument(u"x"_s), QString());
     prompts.chooseNext(QString());
     window.exportPdf();
     QCOMPARE(prompts.calls().size(), 1);

@@ -171,7 +171,9 @@ void TestReport::countsInBlankLedForm_data()
         << u"2"_qs << u"sì"_qs << u"figli n. 2"_qs << u"coniuge 1"_qs;
     QTest::newRow("no spouse") << u"3"_qs << u"no"_qs << u"figli n. 3"_qs << u"coniuge 0"_qs;
     QTest::newRow("spouse without accent")
-        << u"1"_qs << u"si"_qs << u"figli n. 1"_qs << u"coniuge 0"_qs;
+        << u"1"_qs << u"si"_qs << u"figli n. 1"_qs << u"coniuge 1"_qs;
+    QTest::newRow("spouse neither yes nor no")
+        << u"1"_qs << u"forse"_qs << u"figli n. 1"_qs << u"coniuge 0"_qs;
     QTest::newRow("fraction") << u"1.5"_qs << u"sì"_qs << u"figli n. 1.5"_qs << u"coniuge 1"_qs;
     QTest::newRow("negative") << u"-3"_qs << u"sì"_qs << u"figli n.-3"_qs << u"coniuge 1"_qs;
     QTest::newRow("leading number")

@@ -357,8 +357,10 @@ void TestShareRules::edgeCases_data()
         << stateOf(1, u"0,4"_s, 0, 0, 0, 3) << u"536"_s << u"4.1:nulla= 5.1:intero=0,40"_s;
     QTest::newRow("grouping and decimals") << stateOf(2, u"1.234.567,89"_s, 0, 0, 1, 0)
                                            << u"540 583"_s << u"3.2:intero=1.234.567,89"_s;
-    QTest::newRow("no type code fills column 1 only")
-        << stateOf(0, u"100"_s, 1, 0, 0, 0) << u"537"_s << u"1.1:1/2=50,00 5.1:1/2=50,00"_s;
+    QTest::newRow("no type shows nothing")
+        << stateOf(0, u"100"_s, 1, 0, 0, 0) << QString() << QString();
+    QTest::newRow("an unknown type shows nothing")
+        << stateOf(-1, u"100"_s, 1, 0, 0, 0) << QString() << QString();
 }
 
 void TestShareRules::edgeCases()
@@ -583,8 +585,17 @@ void TestShareRules::passoNamesTheWrongField_data()
     QTest::newRow("value mended") << QStringList{u"beni=-3"_s, u"beni=3"_s} << opening;
     QTest::newRow("count mended") << QStringList{u"figli=0.5"_s, u"figli=2"_s} << opening;
     QTest::newRow("count emptied") << QStringList{u"figli=2x"_s, u"figli="_s} << opening;
-    QTest::newRow("a name changes no guidance")
-        << QStringList{u"decuius=Rossi"_s, u"figli=1"_s} << opening;
+    QTest::newRow("a name moves the guidance on")
+        << QStringList{u"decuius=Rossi"_s, u"figli=1"_s}
+        << u"immettere il numero di ogni tipo di erede, correggere, archiviare quanto "
+           u"immesso, visualizzare le quote dell'eredità"_s;
+    QTest::newRow("an emptied type") << QStringList{u"decuius=Rossi"_s, u"successione="_s}
+                                     << u"scegliere la tipologia della successione"_s;
+    QTest::newRow("sixteen digits")
+        << QStringList{u"beni=1000000000000000"_s}
+        << u"il valore dei beni può avere al massimo 15 cifre (ad esempio 120.000,50)"_s;
+    QTest::newRow("fifteen digits and zero decimals")
+        << QStringList{u"beni=999.999.999.999.999,00"_s} << opening;
 }
 
 void TestShareRules::passoNamesTheWrongField()
@@ -603,7 +614,6 @@ void TestShareRules::passoReturnsToItsText()
 {
     Calculator calculator = Calculator::opened();
     calculator.decuiusChange(u"Rossi"_s);
-    calculator.setGuidance(guidanceText(calculator.record()));
     const QString guidance = u"immettere il numero di ogni tipo di erede, correggere, archiviare "
                              u"quanto immesso, visualizzare le quote dell'eredità"_s;
     QCOMPARE(calculator.passo(), guidance);
@@ -650,13 +660,18 @@ void TestShareRules::handlerSequences_data()
     QTest::newRow("chosen testamentaria clears column 2")
         << QStringList{u"successione!testamentaria"_s} << u"540"_s
         << u"3.1:1/2=50,00 5.1:1/2=50,00"_s;
-    QTest::newRow("a type that is no word keeps the code")
+    QTest::newRow("a type that is no word shows nothing")
         << QStringList{u"successione!entrambe"_s, u"successione=entramb"_s, u"figli=1"_s}
-        << u"540 542 581"_s
-        << u"1.1:1/3=33,33 1.2:1/2=50,00 3.1:1/3=33,33 3.2:1/2=50,00 "
-           u"5.1:1/3=33,33"_s;
-    QTest::newRow("si without accent means no spouse")
-        << QStringList{u"figli=1"_s, u"coniuge=si"_s} << u"566"_s << u"1.2:intero=100,00"_s;
+        << QString() << QString();
+    QTest::newRow("a type in capitals with blanks") << QStringList{u"successione= TESTAMENTARIA "_s}
+                                                    << u"540"_s << u"3.1:1/2=50,00 5.1:1/2=50,00"_s;
+    QTest::newRow("si without accent means a spouse")
+        << QStringList{u"figli=1"_s, u"coniuge=si"_s} << u"540 581"_s
+        << u"1.2:1/2=50,00 3.2:1/2=50,00"_s;
+    QTest::newRow("a spouse that is neither yes nor no shows nothing")
+        << QStringList{u"figli=1"_s, u"coniuge=forse"_s} << QString() << QString();
+    QTest::newRow("NO in capitals means no spouse")
+        << QStringList{u"figli=1"_s, u"coniuge=NO"_s} << u"566"_s << u"1.2:intero=100,00"_s;
     QTest::newRow("spouse chosen from the list")
         << QStringList{u"coniuge!no"_s, u"fratelli=1"_s, u"coniuge!sì"_s} << u"540 582"_s
         << u"3.2:2/3=66,67 4.2:1/3=33,33"_s;

@@ -8,6 +8,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,6 +26,7 @@ class TestSuccessioneWindow : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void cleanup();
     void opening();
@@ -37,7 +39,8 @@ private Q_SLOTS:
     void smallAmountsShown();
     void invalidInputClearsResults_data();
     void invalidInputClearsResults();
-    void spouseWithoutAccent();
+    void wordsInAnyCase_data();
+    void wordsInAnyCase();
     void nameChangesNothing();
     void explanations_data();
     void explanations();
@@ -52,6 +55,9 @@ private Q_SLOTS:
     void dettaglioHandsOverTheCase_data();
     void dettaglioHandsOverTheCase();
     void dettaglioButtonKeepsTheLayout();
+    void savingIsVisible();
+    void noSavingWithoutTheName();
+    void dialogsStartWhereTheLastCaseWas();
 
 private:
     QString label(const QString& name) const;
@@ -59,9 +65,19 @@ private:
     void chooseItem(const QString& comboName, const QString& text);
     void retype(QLineEdit* field, const QString& text);
 
+    QTemporaryDir m_home;
     std::unique_ptr<TestForms> m_t;
     SuccessioneWindow* m_window = nullptr;
 };
+
+void TestSuccessioneWindow::initTestCase()
+{
+    // The remembered folder and the trash are the test's own.
+    QVERIFY(m_home.isValid());
+    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
+        qputenv(name, m_home.filePath(QString::fromLatin1(name)).toLocal8Bit());
+    QVERIFY(QDir().mkpath(m_home.filePath(u"XDG_DATA_HOME"_s)));
+}
 
 void TestSuccessioneWindow::init()
 {
@@ -291,6 +307,18 @@ void TestSuccessioneWindow::invalidInputClearsResults_data()
         << u"ascendenti"_s << u"-1"_s << u"1"_s << u"il numero degli ascendenti"_s + count;
     QTest::newRow("brothers with a letter")
         << u"fratelli"_s << u"2x"_s << u"3"_s << u"il numero dei fratelli"_s + count;
+    const QString type =
+        u"la tipologia della successione deve essere testamentaria, legittima o entrambe"_s;
+    QTest::newRow("unknown type") << u"successione"_s << u"xyz"_s << u"entrambe"_s << type;
+    QTest::newRow("type cut short") << u"successione"_s << u"entramb"_s << u"entrambe"_s << type;
+    QTest::newRow("unknown spouse") << u"coniuge"_s << u"forse"_s << u"no"_s
+                                    << u"il coniuge deve essere indicato con sì o no"_s;
+    const QString digits = u"il valore dei beni può avere al massimo 15 cifre (ad esempio "
+                           u"120.000,50)"_s;
+    QTest::newRow("twenty digits") << u"beni"_s << u"99999999999999999999"_s << u"90"_s << digits;
+    QTest::newRow("sixteen digits") << u"beni"_s << u"1234567890123456"_s << u"90"_s << digits;
+    QTest::newRow("sixteen with decimals")
+        << u"beni"_s << u"12.345.678.901.234,56"_s << u"90"_s << digits;
 }
 
 void TestSuccessioneWindow::invalidInputClearsResults()
@@ -308,7 +336,7 @@ void TestSuccessioneWindow::invalidInputClearsResults()
     QVERIFY(!nota->isHidden());
     QCOMPARE(label(u"quotafratello_2"_s), u"16,667"_s);
     const QString before = label(u"passo"_s);
-    QVERIFY(before.startsWith(u"aprire un file"_s));
+    QVERIFY(before.startsWith(u"immettere il numero"_s));
 
     retype(edit(field), text);
     QCOMPARE(label(u"passo"_s), passo);
@@ -334,34 +362,47 @@ void TestSuccessioneWindow::invalidInputClearsResults()
     QVERIFY(!label(u"quotadisponibile_1"_s).isEmpty());
 }
 
-void TestSuccessioneWindow::spouseWithoutAccent()
+void TestSuccessioneWindow::wordsInAnyCase_data()
 {
-    QTest::keyClicks(edit(u"figli"_s), u"1"_s);
-    QCOMPARE(label(u"quotaconiuge_2"_s), u"1/2"_s);
-    retype(edit(u"coniuge"_s), u"si"_s);
-    QCOMPARE(m_window->state().coniuge, 0);
-    QCOMPARE(label(u"quotaconiuge_2"_s), QString());
-    QCOMPARE(label(u"quotafigli_2"_s), u"intero"_s);
-    QCOMPARE(m_window->findChild<QPlainTextEdit*>(u"art"_s)->toPlainText(), u"566"_s);
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("proper");
+    QTest::addColumn<QString>("spouseShare"); // quotaconiuge_2 with one child
+    QTest::newRow("si without accent") << u"coniuge"_s << u"si"_s << u"sì"_s << u"1/2"_s;
+    QTest::newRow("SÌ in capitals") << u"coniuge"_s << u"SÌ"_s << u"sì"_s << u"1/2"_s;
+    QTest::newRow("No with blanks") << u"coniuge"_s << u" No "_s << u"no"_s << QString();
+    QTest::newRow("Legittima") << u"successione"_s << u"Legittima"_s << u"legittima"_s << u"1/2"_s;
+    QTest::newRow("ENTRAMBE with blanks")
+        << u"successione"_s << u"  ENTRAMBE "_s << u"entrambe"_s << u"1/2"_s;
+}
 
-    // No heirs at all: the estate goes to the State.
-    retype(edit(u"figli"_s), u"0"_s);
-    auto* nota = m_window->findChild<QPlainTextEdit*>(u"nota"_s);
-    QVERIFY(!nota->isHidden());
-    QVERIFY(nota->toPlainText().contains(u"i beni vanno allo Stato"_s));
-    QCOMPARE(label(u"quotafigli_2"_s), QString());
+void TestSuccessioneWindow::wordsInAnyCase()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, proper);
+    QFETCH(QString, spouseShare);
+    QTest::keyClicks(edit(u"figli"_s), u"1"_s);
+    retype(edit(field), typed);
+    QCOMPARE(label(u"quotaconiuge_2"_s), spouseShare);
+    QCOMPARE(label(u"passo"_s).contains(u"deve essere"_s), false);
+    // Leaving the field writes the word as the list has it.
+    QTest::keyClick(edit(field), Qt::Key_Tab);
+    QCOMPARE(m_window->findChild<QComboBox*>(field)->currentText(), proper);
+    QCOMPARE(label(u"quotaconiuge_2"_s), spouseShare);
 }
 
 void TestSuccessioneWindow::nameChangesNothing()
 {
     QTest::keyClicks(edit(u"figli"_s), u"3"_s);
     const Results before = m_window->results();
-    const QString passo = label(u"passo"_s);
+    QVERIFY(label(u"passo"_s).startsWith(u"aprire un file"_s));
     QTest::keyClicks(edit(u"decuius"_s), u"Mario Rossi"_s);
     QCOMPARE(m_window->caseRecord().decuius, u"Mario Rossi"_s);
     QVERIFY(m_window->results() == before);
     QCOMPARE(label(u"quotafiglio_2"_s), u"22,222"_s);
-    QCOMPARE(label(u"passo"_s), passo);
+    // Only the guidance moves on to the next step.
+    QVERIFY(label(u"passo"_s).startsWith(u"immettere il numero"_s));
 }
 
 void TestSuccessioneWindow::explanations_data()
@@ -443,7 +484,10 @@ void TestSuccessioneWindow::aggiornapasso_data()
     QTest::newRow("no value") << u"Rossi"_s << u"legittima"_s << QString()
                               << u"digitare il valore numerico della stima dei beni che formano "
                                  u"l'asse ereditario"_s;
-    QTest::newRow("all there") << u"Rossi"_s << u"xyz"_s << u"5"_s
+    QTest::newRow("unknown type") << u"Rossi"_s << u"xyz"_s << u"5"_s
+                                  << u"la tipologia della successione deve essere "
+                                     u"testamentaria, legittima o entrambe"_s;
+    QTest::newRow("all there") << u"Rossi"_s << u"legittima"_s << u"5"_s
                                << u"immettere il numero di ogni tipo di erede, correggere, "
                                   u"archiviare quanto immesso, visualizzare le quote "
                                   u"dell'eredità"_s;
@@ -459,8 +503,10 @@ void TestSuccessioneWindow::aggiornapasso()
     record.decuius = decuius;
     record.successione = successione;
     record.beni = beni;
+    // The guidance follows the fields as they are filled, without a call.
     m_window->setCaseRecord(record);
-    m_window->aggiornapasso();
+    QCOMPARE(label(u"passo"_s), passo);
+    retype(edit(u"decuius"_s), decuius);
     QCOMPARE(label(u"passo"_s), passo);
 }
 
@@ -512,8 +558,16 @@ void TestSuccessioneWindow::printThroughToolbar()
     m_window->findChild<QAction*>(u"Toolbar1_4"_s)->trigger();
     QCOMPARE(m_t->presenter.count(), 1);
     QCOMPARE(m_t->presenter.lastPurpose(), u"successione"_s);
-    QCOMPARE(label(u"passo"_s), u"sto caricando WORD"_s);
-    const QString text = m_t->presenter.last()->toPlainText();
+    QCOMPARE(label(u"passo"_s), u"il documento è nell'anteprima: da lì si stampa, si salva come "
+                                u"ODT o si esporta in PDF"_s);
+    // Handed to the word processor, the document's file is named; the next
+    // change brings the guidance back.
+    m_t->presenter.outcome = {Presentation::Place::WordProcessor, u"/tmp/q/Quotara-s.odt"_s};
+    m_window->stampa_Click();
+    QCOMPARE(label(u"passo"_s), u"ho visualizzato il testo su Word (file /tmp/q/Quotara-s.odt)"_s);
+    QTest::keyClicks(edit(u"figli"_s), u"3"_s);
+    QVERIFY(label(u"passo"_s).startsWith(u"aprire un file"_s));
+    const QString text = m_t->presenter.at(0)->toPlainText();
     QVERIFY2(text.contains(u"Risultati della successione (articoli del Codice civile n.540 581)"_s),
              qPrintable(text));
     QVERIFY(text.contains(u"33,333"_s));
@@ -598,6 +652,72 @@ void TestSuccessioneWindow::dettaglioButtonKeepsTheLayout()
             continue;
         QVERIFY2(!other->geometry().intersects(button->geometry()),
                  qPrintable(other->objectName()));
+    }
+}
+
+void TestSuccessioneWindow::savingIsVisible()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Quotara-dati-rossi"_s);
+    QCOMPARE(m_window->windowTitle(), u"Quotara: dati della successione"_s);
+    retype(edit(u"decuius"_s), u"Rossi"_s);
+    QCOMPARE(m_window->windowTitle(), u"Quotara: dati della successione *"_s);
+
+    m_t->prompts.chooseNext(path);
+    m_window->findChild<QAction*>(u"salvanome"_s)->trigger();
+    QVERIFY(QFile::exists(path));
+    QCOMPARE(label(u"passo"_s), u"caso salvato in "_s + QDir::toNativeSeparators(path));
+    QCOMPARE(m_window->windowTitle(), u"Quotara: dati della successione - Quotara-dati-rossi"_s);
+
+    QTest::keyClicks(edit(u"figli"_s), u"2"_s);
+    QCOMPARE(m_window->windowTitle(), u"Quotara: dati della successione - Quotara-dati-rossi *"_s);
+    QVERIFY(!label(u"passo"_s).startsWith(u"caso salvato"_s));
+    m_window->salva_Click();
+    QCOMPARE(m_window->windowTitle(), u"Quotara: dati della successione - Quotara-dati-rossi"_s);
+
+    m_t->prompts.chooseNext(path);
+    m_window->eliminare_click();
+    QVERIFY(!QFile::exists(path));
+    QCOMPARE(label(u"passo"_s), u"file spostato nel cestino: "_s + QDir::toNativeSeparators(path));
+}
+
+void TestSuccessioneWindow::noSavingWithoutTheName()
+{
+    QTemporaryDir dir;
+    for (const QString& name : {u"salva"_s, u"salvanome"_s, u"Toolbar1_2"_s}) {
+        m_t->prompts.clear();
+        m_t->prompts.chooseNext(dir.filePath(u"Quotara-dati-anonimo"_s));
+        m_window->findChild<QAction*>(name)->trigger();
+        QCOMPARE(m_t->prompts.calls().size(), 1);
+        QCOMPARE(m_t->prompts.last().kind, FakePrompts::Kind::Warn);
+        QCOMPARE(m_t->prompts.last().title, Quotaramod::titolocontrollo());
+        QVERIFY(m_t->prompts.last().text.contains(u"de cuius"_s));
+        QVERIFY(QDir(dir.path()).isEmpty());
+    }
+}
+
+void TestSuccessioneWindow::dialogsStartWhereTheLastCaseWas()
+{
+    const QString caseEntry = u"File Quotara-dati- (Quotara-dati-*)"_s;
+    m_window->apri_Click();
+    QCOMPARE(m_t->prompts.last().request.selectedFilter, caseEntry);
+    m_window->eliminare_click();
+    QCOMPARE(m_t->prompts.last().request.selectedFilter, caseEntry);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Quotara-dati-verdi"_s);
+    retype(edit(u"decuius"_s), u"Verdi"_s);
+    m_t->prompts.chooseNext(path);
+    m_window->salvanome_Click();
+    QVERIFY(QFile::exists(path));
+
+    // A new run of the program starts every dialog in that folder.
+    cleanup();
+    init();
+    for (const QString& name : {u"apri"_s, u"eliminare"_s, u"salvanome"_s}) {
+        retype(edit(u"decuius"_s), u"Verdi"_s);
+        m_window->findChild<QAction*>(name)->trigger();
+        QCOMPARE(QDir(m_t->prompts.last().request.directory), QDir(dir.path()));
     }
 }
 

@@ -32,5 +32,5 @@ bool FakePrompts::openUrl(const QUrl& url)
 {
     m_urls.append(url);
     m_calls.append({Kind::Url, QString(), url.toString(), true, {}});
-    return true;
+    return urlsOpen;
 }

@@ -33,6 +33,9 @@ public:
     /// Queue the path the next file dialog returns ("" cancels; cancel when empty).
     void chooseNext(const QString& path) { m_paths.enqueue(path); }
 
+    /// Whether the addresses asked for open (a browser is there).
+    bool urlsOpen = true;
+
     const QList<Call>& calls() const { return m_calls; }
     const QList<QUrl>& urls() const { return m_urls; }
     Call last() const { return m_calls.isEmpty() ? Call{} : m_calls.last(); }

@@ -1,7 +1,8 @@
 #include "recordingpresenter.h"
 
-void RecordingPresenter::present(const QTextDocument& document, const QString& purpose)
+Presentation RecordingPresenter::present(const QTextDocument& document, const QString& purpose)
 {
     m_documents.emplace_back(document.clone());
     m_purposes.push_back(purpose);
+    return outcome;
 }

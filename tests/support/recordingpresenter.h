@@ -10,7 +10,11 @@
 class RecordingPresenter final : public DocumentPresenter
 {
 public:
-    void present(const QTextDocument& document, const QString& purpose) override;
+    /// Keeps a copy and answers with `outcome`.
+    Presentation present(const QTextDocument& document, const QString& purpose) override;
+
+    /// Where the documents are said to go: the preview unless a test says otherwise.
+    Presentation outcome{Presentation::Place::Preview, {}};
 
     int count() const { return static_cast<int>(m_documents.size()); }
     const QTextDocument* last() const

@@ -227,7 +227,8 @@ void TestTestamentoWindow::printingTwiceGivesTwoDocuments()
     QCOMPARE(t.presenter.lastPurpose(), QStringLiteral("testamento"));
     QCOMPARE(t.presenter.at(0)->toPlainText(), t.presenter.at(1)->toPlainText());
     QCOMPARE(window->findChild<QLabel*>(QStringLiteral("passo"))->text(),
-             QStringLiteral("sto caricando WORD"));
+             QStringLiteral("il documento è nell'anteprima: da lì si stampa, si salva come ODT o "
+                            "si esporta in PDF"));
     const QString text = t.presenter.last()->toPlainText();
     QVERIFY(text.startsWith(QStringLiteral("QUOTARA\n(quote di successione)\n\nTestamento\n\n"
                                            "Art.587 C.C., primo comma: Il testamento è un atto "
@@ -278,6 +279,13 @@ void TestTestamentoWindow::linksReachThePrompts()
                             "i-nostri-servizi/area-dichiarazioni-fiscali/"
                             "dichiarazione-di-successione"))};
     QCOMPARE(t.prompts.urls(), expected);
+    QVERIFY(t.prompts.last().kind == FakePrompts::Kind::Url);
+
+    // No browser: the user is told, with the address to open by other means.
+    t.prompts.urlsOpen = false;
+    window->stima_Click(2);
+    QCOMPARE(t.prompts.last().kind, FakePrompts::Kind::Warn);
+    QVERIFY(t.prompts.last().text.contains(expected.at(1).toString()));
 }
 
 void TestTestamentoWindow::eliminaDeletesTheChosenFile_data()
