@@ -4,6 +4,7 @@
 #include "app/quotaramod.h"
 #include "familyfile.h"
 #include "succession/casefile.h"
+#include "succession/casefilecommands.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -38,10 +39,18 @@ QString FamilyFileCommands::withSuffix(const QString& fileName)
     return fileName + u".quotara.json"_s;
 }
 
+QString FamilyFileCommands::folder() const
+{
+    // The dialogs start where this case is, else where the last case of the
+    // program was opened or saved.
+    return m_fileName.isEmpty() ? CaseFileCommands::lastFolder()
+                                : QFileInfo(m_fileName).absolutePath();
+}
+
 bool FamilyFileCommands::apri()
 {
     const QString fileName = m_prompts.chooseOpenFile(
-        m_parent, FileDialogRequest{u"Apri file"_s, filter(), QString(), m_fileName});
+        m_parent, FileDialogRequest{u"Apri file"_s, filter(), folder(), m_fileName, filter()});
     if (fileName.isEmpty())
         return false;
     const FamilyFile::Reading reading = FamilyFile::read(fileName);
@@ -84,7 +93,7 @@ bool FamilyFileCommands::save(const QString& title)
     QString fileName = title == u"Salva file" ? m_fileName : QString();
     if (fileName.isEmpty()) {
         const QString chosen = m_prompts.chooseSaveFile(
-            m_parent, FileDialogRequest{title, filter(), QString(), m_fileName});
+            m_parent, FileDialogRequest{title, filter(), folder(), m_fileName, filter()});
         if (chosen.isEmpty())
             return false;
         fileName = withSuffix(chosen);

@@ -40,6 +40,7 @@ public:
 
 private:
     bool save(const QString& title);
+    QString folder() const;
 
     Prompts& m_prompts;
     QWidget* m_parent;
