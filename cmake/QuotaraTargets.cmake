@@ -1,14 +1,46 @@
-# Common compile settings for every target of the project.
+# Warnings are errors where someone can fix them: in Debug builds and on CI.
+# A release built with a newer compiler or Qt must not stop at a new warning.
+if(CMAKE_BUILD_TYPE STREQUAL "Debug" OR DEFINED ENV{CI})
+  set(quotara_werror_default ON)
+else()
+  set(quotara_werror_default OFF)
+endif()
+option(QUOTARA_WERROR "Treat compiler warnings as errors" ${quotara_werror_default})
+
+# Common compile settings for every target of the project. Deprecations are
+# pinned to the Qt we target (6.4): what a later Qt deprecates neither warns
+# nor disappears. Qt 6.4 reads QT_DEPRECATED_WARNINGS_SINCE, later ones
+# QT_WARN_DEPRECATED_UP_TO.
 function(quotara_defaults target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Wold-style-cast -Werror)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wold-style-cast)
+  if(QUOTARA_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
   target_compile_definitions(${target} PRIVATE
     QT_NO_CAST_FROM_ASCII QT_NO_FOREACH QT_NO_KEYWORDS
-    QT_DISABLE_DEPRECATED_BEFORE=0x060400)
+    QT_DISABLE_DEPRECATED_BEFORE=0x060400
+    QT_DEPRECATED_WARNINGS_SINCE=0x060400
+    QT_WARN_DEPRECATED_UP_TO=0x060400)
   if(QUOTARA_SANITIZE)
     target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer
                                              -fno-sanitize-recover=undefined)
     target_link_options(${target} PRIVATE -fsanitize=address,undefined)
   endif()
+endfunction()
+
+# Publishes the folder of the calling CMakeLists.txt (a subsystem, for example
+# src/succession) as the include root of `target`, its `<subsystem>_core`:
+# the root holds that one folder, so `#include "succession/report.h"` compiles
+# only in targets that link succession_core, directly or through another
+# library. `<subsystem>_ui` gets the root by linking its `_core`.
+function(quotara_include_root target)
+  get_filename_component(subsystem ${CMAKE_CURRENT_SOURCE_DIR} NAME)
+  set(root ${PROJECT_BINARY_DIR}/include/${subsystem})
+  if(NOT IS_SYMLINK ${root}/${subsystem})
+    file(MAKE_DIRECTORY ${root})
+    file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${root}/${subsystem} SYMBOLIC)
+  endif()
+  target_include_directories(${target} PUBLIC ${root})
 endfunction()
 
 # Each subsystem may add quotara-cli commands: NAME is the command word, FUNCTION
@@ -25,14 +57,44 @@ function(quotara_register_windows function_name target)
   set_property(GLOBAL APPEND PROPERTY QUOTARA_WINDOW_LIBRARIES ${target})
 endfunction()
 
-# A Qt Test executable registered with CTest, run headless with the Italian locale.
+# The folders a test may write instead of the user's: HOME and the XDG ones,
+# under the build tree, emptied before every ctest run (fixture test_homes).
+function(quotara_test_environment name out_var)
+  set(home ${PROJECT_BINARY_DIR}/test-homes/${name})
+  set(${out_var}
+      "HOME=${home}/home"
+      "XDG_CONFIG_HOME=${home}/config"
+      "XDG_DATA_HOME=${home}/data"
+      "XDG_CACHE_HOME=${home}/cache"
+      "XDG_STATE_HOME=${home}/state"
+      "XDG_RUNTIME_DIR=${home}/runtime"
+      "TMPDIR=${home}/tmp"
+      PARENT_SCOPE)
+  set_property(GLOBAL APPEND PROPERTY QUOTARA_TEST_HOMES ${home})
+endfunction()
+
+# A Qt Test executable registered with CTest, run headless with the Italian
+# locale and its own home folders. A test whose LIBRARIES are all `_core`
+# libraries (or test_probe) is a core test: the build checks that it links no
+# widget library.
 function(quotara_add_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   quotara_defaults(${name})
   target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBRARIES})
   add_test(NAME ${name} COMMAND ${name})
+  quotara_test_environment(${name} homes)
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=it_IT.UTF-8;LC_ALL=C.UTF-8;QUOTARA_NO_MUSIC=1;ASAN_OPTIONS=detect_leaks=0"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=it_IT.UTF-8;LC_ALL=C.UTF-8;ASAN_OPTIONS=detect_leaks=0;${homes}"
+    FIXTURES_REQUIRED test_homes
     TIMEOUT 300)
+  set(core ON)
+  foreach(library IN LISTS ARG_LIBRARIES)
+    if(NOT library MATCHES "_core$" AND NOT library STREQUAL "test_probe")
+      set(core OFF)
+    endif()
+  endforeach()
+  if(core)
+    set_property(GLOBAL APPEND PROPERTY QUOTARA_CORE_EXECUTABLES ${name})
+  endif()
 endfunction()

@@ -27,38 +27,45 @@ QString startPath(const FileDialogRequest& request)
     return QDir(directory).filePath(request.fileName);
 }
 
+/// The prompts of the program belong to its windows; anything else asks
+/// without a parent.
+QWidget* dialogParent(QObject* parent)
+{
+    return qobject_cast<QWidget*>(parent);
+}
+
 } // namespace
 
-void QtPrompts::inform(QWidget* parent, const QString& title, const QString& text)
+void QtPrompts::inform(QObject* parent, const QString& title, const QString& text)
 {
-    QMessageBox::information(parent, title, text);
+    QMessageBox::information(dialogParent(parent), title, text);
 }
 
-void QtPrompts::warn(QWidget* parent, const QString& title, const QString& text)
+void QtPrompts::warn(QObject* parent, const QString& title, const QString& text)
 {
-    QMessageBox::warning(parent, title, text);
+    QMessageBox::warning(dialogParent(parent), title, text);
 }
 
-bool QtPrompts::ask(QWidget* parent, const QString& title, const QString& text, bool defaultYes)
+bool QtPrompts::ask(QObject* parent, const QString& title, const QString& text, bool defaultYes)
 {
     const auto answer =
-        QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No,
+        QMessageBox::question(dialogParent(parent), title, text, QMessageBox::Yes | QMessageBox::No,
                               defaultYes ? QMessageBox::Yes : QMessageBox::No);
     return answer == QMessageBox::Yes;
 }
 
-QString QtPrompts::chooseOpenFile(QWidget* parent, const FileDialogRequest& request)
+QString QtPrompts::chooseOpenFile(QObject* parent, const FileDialogRequest& request)
 {
     QString selected = request.selectedFilter;
-    return QFileDialog::getOpenFileName(parent, request.title, startPath(request), request.filter,
-                                        &selected);
+    return QFileDialog::getOpenFileName(dialogParent(parent), request.title, startPath(request),
+                                        request.filter, &selected);
 }
 
-QString QtPrompts::chooseSaveFile(QWidget* parent, const FileDialogRequest& request)
+QString QtPrompts::chooseSaveFile(QObject* parent, const FileDialogRequest& request)
 {
     QString selected = request.selectedFilter;
-    return QFileDialog::getSaveFileName(parent, request.title, startPath(request), request.filter,
-                                        &selected);
+    return QFileDialog::getSaveFileName(dialogParent(parent), request.title, startPath(request),
+                                        request.filter, &selected);
 }
 
 // A web page goes to the desktop's browser through its desktop file, so

@@ -69,7 +69,7 @@ bool moveToTrashOrDelete(const QString& fileName, QString* error, bool* trashed)
     return false;
 }
 
-CaseFileCommands::CaseFileCommands(Prompts& prompts, QWidget* parent, QString& nomefile,
+CaseFileCommands::CaseFileCommands(Prompts& prompts, QObject* parent, QString& nomefile,
                                    GetCase getCase, SetCase setCase)
     : m_prompts(prompts), m_parent(parent), m_nomefile(nomefile), m_getCase(std::move(getCase)),
       m_setCase(std::move(setCase))

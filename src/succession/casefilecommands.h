@@ -7,7 +7,7 @@
 #include <functional>
 
 class Prompts;
-class QWidget;
+class QObject;
 
 /// The file commands of a case: Apri, Salva, Salva con nome and Elimina, with
 /// their dialogs. The window that owns them supplies the case to save, takes
@@ -19,7 +19,7 @@ public:
     /// Receives all seven texts of a case that was read whole.
     using SetCase = std::function<void(const CaseRecord&)>;
 
-    CaseFileCommands(Prompts& prompts, QWidget* parent, QString& nomefile, GetCase getCase,
+    CaseFileCommands(Prompts& prompts, QObject* parent, QString& nomefile, GetCase getCase,
                      SetCase setCase);
 
     /// Receives what a command did, for the window's status line; `stored`
@@ -60,7 +60,7 @@ private:
     void report(const QString& status, bool stored) const;
 
     Prompts& m_prompts;
-    QWidget* m_parent;
+    QObject* m_parent;
     QString& m_nomefile;
     GetCase m_getCase;
     SetCase m_setCase;

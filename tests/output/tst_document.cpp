@@ -10,6 +10,8 @@
 #include <QTextFrame>
 #include <QTextTable>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using DocumentProbe::bodyBlocks;
@@ -59,12 +61,12 @@ void TestDocument::typedTextSplitsAtBreaks_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QStringList>("paragraphs");
-    QTest::newRow("carriage return") << u"uno\rdue"_qs << QStringList{u"uno"_qs, u"due"_qs};
-    QTest::newRow("line feed") << u"uno\ndue"_qs << QStringList{u"uno"_qs, u"due"_qs};
-    QTest::newRow("trailing break") << u"uno\r"_qs << QStringList{u"uno"_qs, QString()};
-    QTest::newRow("three breaks") << u"a\r\r\rb"_qs
-                                  << QStringList{u"a"_qs, QString(), QString(), u"b"_qs};
-    QTest::newRow("no break") << u"testo"_qs << QStringList{u"testo"_qs};
+    QTest::newRow("carriage return") << u"uno\rdue"_s << QStringList{u"uno"_s, u"due"_s};
+    QTest::newRow("line feed") << u"uno\ndue"_s << QStringList{u"uno"_s, u"due"_s};
+    QTest::newRow("trailing break") << u"uno\r"_s << QStringList{u"uno"_s, QString()};
+    QTest::newRow("three breaks") << u"a\r\r\rb"_s
+                                  << QStringList{u"a"_s, QString(), QString(), u"b"_s};
+    QTest::newRow("no break") << u"testo"_s << QStringList{u"testo"_s};
 }
 
 void TestDocument::typedTextSplitsAtBreaks()
@@ -82,35 +84,35 @@ void TestDocument::typedTextSplitsAtBreaks()
 void TestDocument::fontsFollowWhatWasSetBeforeTyping()
 {
     Document document;
-    document.setFontName(u"Century Gothic"_qs);
+    document.setFontName(u"Century Gothic"_s);
     document.setFontSize(20);
-    document.typeText(u"grande\r"_qs);
+    document.typeText(u"grande\r"_s);
     document.setFontSize(12);
-    document.typeText(u"piccolo"_qs);
+    document.typeText(u"piccolo"_s);
     const QList<QTextBlock> blocks = bodyBlocks(document.textDocument());
     QCOMPARE(blocks.size(), 2);
     QCOMPARE(charFormatOf(blocks[0]).fontPointSize(), 20.0);
     QCOMPARE(charFormatOf(blocks[1]).fontPointSize(), 12.0);
     QCOMPARE(charFormatOf(blocks[0]).fontFamilies().toStringList(),
-             QStringList{u"Century Gothic"_qs});
+             QStringList{u"Century Gothic"_s});
 }
 
 void TestDocument::fontFamilyReachesTheOdfProperty()
 {
     Document document;
-    document.setFontName(u"Century Gothic"_qs);
-    document.typeText(u"testo"_qs);
+    document.setFontName(u"Century Gothic"_s);
+    document.typeText(u"testo"_s);
     const QTextCharFormat format = charFormatOf(document.textDocument().begin());
-    QCOMPARE(format.property(QTextFormat::OldFontFamily).toString(), u"Century Gothic"_qs);
+    QCOMPARE(format.property(QTextFormat::OldFontFamily).toString(), u"Century Gothic"_s);
 }
 
 void TestDocument::formFeedStartsANewPage()
 {
     Document document;
-    document.typeText(u"pagina uno\fpagina due"_qs);
+    document.typeText(u"pagina uno\fpagina due"_s);
     const QList<QTextBlock> blocks = bodyBlocks(document.textDocument());
     QCOMPARE(blocks.size(), 2);
-    QCOMPARE(blocks[1].text(), u"pagina due"_qs);
+    QCOMPARE(blocks[1].text(), u"pagina due"_s);
     QVERIFY(blocks[1].blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore);
     QVERIFY(!(blocks[0].blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore));
 }
@@ -118,24 +120,24 @@ void TestDocument::formFeedStartsANewPage()
 void TestDocument::tablesAreNumberedAndHoldCellTexts()
 {
     Document document;
-    document.typeText(u"titolo"_qs);
+    document.typeText(u"titolo"_s);
     QCOMPARE(document.addTable(4, 2), 1);
     QCOMPARE(document.addTable(6, 5), 2);
-    document.setCellText(1, 1, 1, u"dati"_qs);
-    document.setCellText(1, 4, 2, u"1.000.000"_qs);
-    document.setCellText(2, 6, 5, u"0,00"_qs);
-    document.setCellText(2, 6, 5, u"12,50"_qs);
+    document.setCellText(1, 1, 1, u"dati"_s);
+    document.setCellText(1, 4, 2, u"1.000.000"_s);
+    document.setCellText(2, 6, 5, u"0,00"_s);
+    document.setCellText(2, 6, 5, u"12,50"_s);
     const QList<QTextTable*> tables = DocumentProbe::tables(document.textDocument());
     QCOMPARE(tables.size(), 2);
     QCOMPARE(tables[0]->rows(), 4);
     QCOMPARE(tables[0]->columns(), 2);
     QCOMPARE(tables[1]->rows(), 6);
     QCOMPARE(tables[1]->columns(), 5);
-    QCOMPARE(cellText(tables[0], 1, 1), u"dati"_qs);
-    QCOMPARE(cellText(tables[0], 4, 2), u"1.000.000"_qs);
-    QCOMPARE(cellText(tables[1], 6, 5), u"12,50"_qs);
+    QCOMPARE(cellText(tables[0], 1, 1), u"dati"_s);
+    QCOMPARE(cellText(tables[0], 4, 2), u"1.000.000"_s);
+    QCOMPARE(cellText(tables[1], 6, 5), u"12,50"_s);
     QCOMPARE(cellText(tables[1], 1, 1), QString());
-    QVERIFY(document.plainText().contains(u"titolo"_qs));
+    QVERIFY(document.plainText().contains(u"titolo"_s));
 }
 
 void TestDocument::outOfRangeCellsAreIgnored_data()
@@ -157,26 +159,26 @@ void TestDocument::outOfRangeCellsAreIgnored()
     QFETCH(int, column);
     Document document;
     document.addTable(2, 2);
-    document.setCellText(table, row, column, u"fuori"_qs);
+    document.setCellText(table, row, column, u"fuori"_s);
     document.setTableFontSize(table, 30);
     document.alignColumnRight(table, column);
-    QVERIFY(!document.plainText().contains(u"fuori"_qs));
+    QVERIFY(!document.plainText().contains(u"fuori"_s));
 }
 
 void TestDocument::tableFontSizeAppliesBeforeAndAfterTexts()
 {
     Document document;
-    document.setFontName(u"Century Gothic"_qs);
+    document.setFontName(u"Century Gothic"_s);
     document.setFontSize(12);
     document.addTable(2, 2);
-    document.setCellText(1, 1, 1, u"prima"_qs);
+    document.setCellText(1, 1, 1, u"prima"_s);
     document.setTableFontSize(1, 10);
-    document.setCellText(1, 2, 2, u"dopo"_qs);
+    document.setCellText(1, 2, 2, u"dopo"_s);
     QTextTable* table = DocumentProbe::tables(document.textDocument()).first();
     QCOMPARE(cellCharFormat(table, 1, 1).fontPointSize(), 10.0);
     QCOMPARE(cellCharFormat(table, 2, 2).fontPointSize(), 10.0);
     QCOMPARE(cellCharFormat(table, 2, 2).property(QTextFormat::OldFontFamily).toString(),
-             u"Century Gothic"_qs);
+             u"Century Gothic"_s);
 }
 
 void TestDocument::colorfulFormatColoursHeaderAndBands()
@@ -184,9 +186,9 @@ void TestDocument::colorfulFormatColoursHeaderAndBands()
     Document document;
     document.addTable(4, 2);
     for (int r = 1; r <= 4; ++r)
-        document.setCellText(1, r, 1, u"riga"_qs);
+        document.setCellText(1, r, 1, u"riga"_s);
     document.applyColorfulFormat(1);
-    document.setCellText(1, 1, 2, u"intestazione"_qs);
+    document.setCellText(1, 1, 2, u"intestazione"_s);
     QTextTable* table = DocumentProbe::tables(document.textDocument()).first();
     const QColor header = cellBlockFormat(table, 1, 1).background().color();
     QCOMPARE(cellBlockFormat(table, 1, 2).background().color(), header);
@@ -204,9 +206,9 @@ void TestDocument::colorfulFormatColoursHeaderAndBands()
 void TestDocument::justifyAllThenRightColumn()
 {
     Document document;
-    document.typeText(u"testo\rancora"_qs);
+    document.typeText(u"testo\rancora"_s);
     document.addTable(3, 3);
-    document.setCellText(1, 2, 2, u"1/2"_qs);
+    document.setCellText(1, 2, 2, u"1/2"_s);
     document.justifyAll();
     document.alignColumnRight(1, 2);
     for (const QTextBlock& block : bodyBlocks(document.textDocument()))
@@ -235,24 +237,24 @@ void TestDocument::tablesHaveFixedColumnWidths()
 void TestDocument::textAfterATableComesAfterIt()
 {
     Document document;
-    document.typeText(u"prima"_qs);
+    document.typeText(u"prima"_s);
     document.insertParagraphAfter();
     document.addTable(1, 1);
-    document.setCellText(1, 1, 1, u"cella"_qs);
+    document.setCellText(1, 1, 1, u"cella"_s);
     document.insertParagraphAfter();
-    document.typeText(u"dopo"_qs);
+    document.typeText(u"dopo"_s);
     const QString text = document.plainText();
-    QVERIFY(text.indexOf(u"prima"_qs) < text.indexOf(u"cella"_qs));
-    QVERIFY(text.indexOf(u"cella"_qs) < text.indexOf(u"dopo"_qs));
+    QVERIFY(text.indexOf(u"prima"_s) < text.indexOf(u"cella"_s));
+    QVERIFY(text.indexOf(u"cella"_s) < text.indexOf(u"dopo"_s));
     const QList<QTextBlock> blocks = bodyBlocks(document.textDocument());
-    QCOMPARE(blocks.first().text(), u"prima"_qs);
-    QCOMPARE(blocks.last().text(), u"dopo"_qs);
+    QCOMPARE(blocks.first().text(), u"prima"_s);
+    QCOMPARE(blocks.last().text(), u"dopo"_s);
 }
 
 void TestDocument::guideDocument()
 {
     Document document;
-    stampaguida(document, u"Finestra Successione"_qs, u"Primo capoverso.\rSecondo."_qs);
+    stampaguida(document, u"Finestra Successione"_s, u"Primo capoverso.\rSecondo."_s);
     QStringList texts;
     QList<double> sizes;
     const QList<QTextBlock> blocks = bodyBlocks(document.textDocument());
@@ -261,16 +263,16 @@ void TestDocument::guideDocument()
         sizes.append(block.charFormat().fontPointSize());
         QCOMPARE(block.blockFormat().alignment(), Qt::AlignJustify);
         QCOMPARE(block.charFormat().property(QTextFormat::OldFontFamily).toString(),
-                 u"Century Gothic"_qs);
+                 u"Century Gothic"_s);
     }
     const QStringList expected{Quotaramod::nomeprogramma(),
                                Quotaramod::sottotitolo(),
                                QString(),
                                QString(),
-                               u"Guida: Finestra Successione"_qs,
+                               u"Guida: Finestra Successione"_s,
                                QString(),
-                               u"Primo capoverso."_qs,
-                               u"Secondo."_qs,
+                               u"Primo capoverso."_s,
+                               u"Secondo."_s,
                                QString()};
     QCOMPARE(texts, expected);
     QCOMPARE(charFormatOf(blocks[0]).fontPointSize(), 20.0);

@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using Table = QList<QStringList>; // rows of cell texts
@@ -34,10 +36,10 @@ QString readText(const QString& fileName)
 
 QString plain(QString html)
 {
-    static const QRegularExpression tag(u"<[^>]*>"_qs);
+    static const QRegularExpression tag(u"<[^>]*>"_s);
     html.remove(tag);
-    html.replace(u"&quot;"_qs, u"\""_qs).replace(u"&#39;"_qs, u"'"_qs);
-    html.replace(u"&lt;"_qs, u"<"_qs).replace(u"&gt;"_qs, u">"_qs).replace(u"&amp;"_qs, u"&"_qs);
+    html.replace(u"&quot;"_s, u"\""_s).replace(u"&#39;"_s, u"'"_s);
+    html.replace(u"&lt;"_s, u"<"_s).replace(u"&gt;"_s, u">"_s).replace(u"&amp;"_s, u"&"_s);
     return html.simplified();
 }
 
@@ -51,13 +53,13 @@ struct HtmlTables
 
 HtmlTables tablesOf(const QString& html)
 {
-    static const QRegularExpression table(u"<table.*?</table>"_qs,
+    static const QRegularExpression table(u"<table.*?</table>"_s,
                                           QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression row(u"<tr.*?</tr>"_qs,
+    static const QRegularExpression row(u"<tr.*?</tr>"_s,
                                         QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression cell(u"<td[^>]*>(.*?)</td>"_qs,
+    static const QRegularExpression cell(u"<td[^>]*>(.*?)</td>"_s,
                                          QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression align(u"<p align=\"(\\w+)\""_qs);
+    static const QRegularExpression align(u"<p align=\"(\\w+)\""_s);
     HtmlTables tables;
     for (const auto& t : table.globalMatch(html)) {
         Table texts;
@@ -104,39 +106,38 @@ private:
 
 void TestLibreOffice::initTestCase()
 {
-    m_soffice = QStandardPaths::findExecutable(u"soffice"_qs);
+    m_soffice = QStandardPaths::findExecutable(u"soffice"_s);
     if (m_soffice.isEmpty())
         QSKIP("LibreOffice (soffice) is not installed");
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     QVERIFY(m_dir.isValid());
-    m_out = m_dir.filePath(u"out"_qs);
+    m_out = m_dir.filePath(u"out"_s);
 
     Calculator calculator = Calculator::opened();
-    calculator.apply(CaseRecord{u"Rossi, Mario"_qs, u"legittima"_qs, u"1234567"_qs, u"2"_qs,
-                                QString(), u"sì"_qs, QString()});
+    calculator.apply(CaseRecord{u"Rossi, Mario"_s, u"legittima"_s, u"1234567"_s, u"2"_s, QString(),
+                                u"sì"_s, QString()});
     Document report;
     buildReport(report, calculator.record(), calculator.results());
-    QVERIFY(DocumentFiles::writeOdt(report.textDocument(), m_dir.filePath(u"relazione.odt"_qs)));
+    QVERIFY(DocumentFiles::writeOdt(report.textDocument(), m_dir.filePath(u"relazione.odt"_s)));
 
     Document guide;
-    stampaguida(guide, u"Finestra Successione"_qs,
-                u"Primo capoverso della guida.\rSecondo capoverso, con l'accento: è così."_qs);
-    QVERIFY(DocumentFiles::writeOdt(guide.textDocument(), m_dir.filePath(u"guida.odt"_qs)));
+    stampaguida(guide, u"Finestra Successione"_s,
+                u"Primo capoverso della guida.\rSecondo capoverso, con l'accento: è così."_s);
+    QVERIFY(DocumentFiles::writeOdt(guide.textDocument(), m_dir.filePath(u"guida.odt"_s)));
 
     QString output;
     QString errors;
     QTextStream out(&output);
     QTextStream err(&errors);
-    const int status =
-        cliRelazione({u"--decuius"_qs, u"Rossi, Mario"_qs, u"--beni"_qs, u"1234567"_qs,
-                      u"--figli"_qs, u"2"_qs, u"-o"_qs, m_dir.filePath(u"cli.odt"_qs)},
-                     out, err);
+    const int status = cliRelazione({u"--decuius"_s, u"Rossi, Mario"_s, u"--beni"_s, u"1234567"_s,
+                                     u"--figli"_s, u"2"_s, u"-o"_s, m_dir.filePath(u"cli.odt"_s)},
+                                    out, err);
     QVERIFY2(status == 0, qPrintable(errors));
 
-    convert(u"txt"_qs);
-    convert(u"html"_qs);
-    m_reportText = readText(m_out + u"/relazione.txt"_qs);
-    m_reportHtml = readText(m_out + u"/relazione.html"_qs);
+    convert(u"txt"_s);
+    convert(u"html"_s);
+    m_reportText = readText(m_out + u"/relazione.txt"_s);
+    m_reportHtml = readText(m_out + u"/relazione.html"_s);
     QVERIFY(!m_reportText.isEmpty());
     QVERIFY(!m_reportHtml.isEmpty());
 }
@@ -144,12 +145,12 @@ void TestLibreOffice::initTestCase()
 void TestLibreOffice::convert(const QString& format)
 {
     // Each test run has its own profile: two conversions sharing one lose a file.
-    const QString profile = QUrl::fromLocalFile(m_dir.filePath(u"profile"_qs)).toString();
+    const QString profile = QUrl::fromLocalFile(m_dir.filePath(u"profile"_s)).toString();
     QProcess soffice;
     soffice.start(m_soffice,
-                  {u"-env:UserInstallation="_qs + profile, u"--headless"_qs, u"--convert-to"_qs,
-                   format, u"--outdir"_qs, m_out, m_dir.filePath(u"relazione.odt"_qs),
-                   m_dir.filePath(u"guida.odt"_qs), m_dir.filePath(u"cli.odt"_qs)});
+                  {u"-env:UserInstallation="_s + profile, u"--headless"_s, u"--convert-to"_s,
+                   format, u"--outdir"_s, m_out, m_dir.filePath(u"relazione.odt"_s),
+                   m_dir.filePath(u"guida.odt"_s), m_dir.filePath(u"cli.odt"_s)});
     QVERIFY(soffice.waitForStarted());
     QVERIFY2(soffice.waitForFinished(180000), "soffice did not finish");
     QCOMPARE(soffice.exitCode(), 0);
@@ -158,26 +159,26 @@ void TestLibreOffice::convert(const QString& format)
 void TestLibreOffice::reportText()
 {
     const QStringList expected{
-        u"QUOTARA"_qs,
-        u"(quote di successione)"_qs,
-        u"Dati della successione"_qs,
-        u"Rossi, Mario"_qs,
-        u"1.234.567"_qs,
-        u"Risultati della successione (articoli del Codice civile n.540 581)"_qs,
-        u"figli n. 2"_qs,
-        u"coniuge 1"_qs,
-        u"Ripartizione tra ciascun erede (in percentuale ed in valore assoluto)"_qs,
-        u"all'ascendente"_qs,
-        u"Diritti del coniuge ai sensi del secondo comma dell'art.540 del Codice Civile:"_qs,
-        u"se di proprietà del defunto o comuni."_qs,
+        u"QUOTARA"_s,
+        u"(quote di successione)"_s,
+        u"Dati della successione"_s,
+        u"Rossi, Mario"_s,
+        u"1.234.567"_s,
+        u"Risultati della successione (articoli del Codice civile n.540 581)"_s,
+        u"figli n. 2"_s,
+        u"coniuge 1"_s,
+        u"Ripartizione tra ciascun erede (in percentuale ed in valore assoluto)"_s,
+        u"all'ascendente"_s,
+        u"Diritti del coniuge ai sensi del secondo comma dell'art.540 del Codice Civile:"_s,
+        u"se di proprietà del defunto o comuni."_s,
         u"(Tale norma è applicabile sia alla successione testamentaria che alla successione "
-        "legittima.)"_qs,
+        "legittima.)"_s,
         u"Nota: in caso di morte degli eredi le loro quote vanno ai discendenti o agli ulteriori "
-        "eredi."_qs};
+        "eredi."_s};
     qsizetype from = 0;
     for (const QString& text : expected) {
         const qsizetype at = m_reportText.indexOf(text, from);
-        QVERIFY2(at >= 0, qPrintable(u"missing or out of order: "_qs + text));
+        QVERIFY2(at >= 0, qPrintable(u"missing or out of order: "_s + text));
         from = at + text.size();
     }
 }
@@ -188,32 +189,32 @@ void TestLibreOffice::reportTables()
     QCOMPARE(tables.texts.size(), 3);
     const Table& caseTable = tables.texts[0];
     QCOMPARE(caseTable.size(), 4);
-    QCOMPARE(caseTable[0], (QStringList{u"dati"_qs, u"valori"_qs}));
-    QCOMPARE(caseTable[1], (QStringList{u"de cuius"_qs, u"Rossi, Mario"_qs}));
-    QCOMPARE(caseTable[2], (QStringList{u"successione"_qs, u"legittima"_qs}));
-    QCOMPARE(caseTable[3], (QStringList{u"beni"_qs, u"1.234.567"_qs}));
+    QCOMPARE(caseTable[0], (QStringList{u"dati"_s, u"valori"_s}));
+    QCOMPARE(caseTable[1], (QStringList{u"de cuius"_s, u"Rossi, Mario"_s}));
+    QCOMPARE(caseTable[2], (QStringList{u"successione"_s, u"legittima"_s}));
+    QCOMPARE(caseTable[3], (QStringList{u"beni"_s, u"1.234.567"_s}));
 
-    const QStringList heads{u"quota testamentaria"_qs, u"valore testamentaria"_qs,
-                            u"quota legittima"_qs, u"valore legittima"_qs};
+    const QStringList heads{u"quota testamentaria"_s, u"valore testamentaria"_s,
+                            u"quota legittima"_s, u"valore legittima"_s};
     const Table& results = tables.texts[1];
     QCOMPARE(results.size(), 6);
-    QCOMPARE(results[0], QStringList{u"eredi"_qs} + heads);
+    QCOMPARE(results[0], QStringList{u"eredi"_s} + heads);
     QCOMPARE(results[1],
-             (QStringList{u"figli n. 2"_qs, QString(), QString(), u"2/3"_qs, u"823.044,67"_qs}));
-    QCOMPARE(results[2].first(), u"ascendenti n. 0"_qs);
+             (QStringList{u"figli n. 2"_s, QString(), QString(), u"2/3"_s, u"823.044,67"_s}));
+    QCOMPARE(results[2].first(), u"ascendenti n. 0"_s);
     QCOMPARE(results[3],
-             (QStringList{u"coniuge 1"_qs, QString(), QString(), u"1/3"_qs, u"411.522,33"_qs}));
-    QCOMPARE(results[4].first(), u"fratelli n. 0"_qs);
+             (QStringList{u"coniuge 1"_s, QString(), QString(), u"1/3"_s, u"411.522,33"_s}));
+    QCOMPARE(results[4].first(), u"fratelli n. 0"_s);
     QCOMPARE(results[5].mid(0, 4),
-             (QStringList{u"quota disponibile"_qs, QString(), QString(), u"0"_qs}));
+             (QStringList{u"quota disponibile"_s, QString(), QString(), u"0"_s}));
 
     const Table& each = tables.texts[2];
     QCOMPARE(each.size(), 4);
-    QCOMPARE(each[0], QStringList{u"ad ogni erede"_qs} + heads);
+    QCOMPARE(each[0], QStringList{u"ad ogni erede"_s} + heads);
     QCOMPARE(each[1],
-             (QStringList{u"al figlio"_qs, QString(), QString(), u"33,333"_qs, u"411.522,33"_qs}));
-    QCOMPARE(each[2].first(), u"all'ascendente"_qs);
-    QCOMPARE(each[3].first(), u"al fratello"_qs);
+             (QStringList{u"al figlio"_s, QString(), QString(), u"33,333"_s, u"411.522,33"_s}));
+    QCOMPARE(each[2].first(), u"all'ascendente"_s);
+    QCOMPARE(each[3].first(), u"al fratello"_s);
 }
 
 void TestLibreOffice::reportAlignmentAndFont()
@@ -221,25 +222,25 @@ void TestLibreOffice::reportAlignmentAndFont()
     const HtmlTables tables = tablesOf(m_reportHtml);
     QCOMPARE(tables.alignments.size(), 3);
     for (const QStringList& row : tables.alignments[0])
-        QCOMPARE(row, (QStringList{u"justify"_qs, u"justify"_qs}));
+        QCOMPARE(row, (QStringList{u"justify"_s, u"justify"_s}));
     for (int t = 1; t <= 2; ++t)
         for (const QStringList& row : tables.alignments[t])
-            QCOMPARE(row, (QStringList{u"justify"_qs, u"right"_qs, u"right"_qs, u"right"_qs,
-                                       u"right"_qs}));
-    QVERIFY(m_reportHtml.contains(u"face=\"Century Gothic\""_qs));
-    QVERIFY(m_reportHtml.contains(u"font-size: 20pt"_qs));
-    QVERIFY(m_reportHtml.contains(u"font-size: 10pt"_qs));
+            QCOMPARE(row,
+                     (QStringList{u"justify"_s, u"right"_s, u"right"_s, u"right"_s, u"right"_s}));
+    QVERIFY(m_reportHtml.contains(u"face=\"Century Gothic\""_s));
+    QVERIFY(m_reportHtml.contains(u"font-size: 20pt"_s));
+    QVERIFY(m_reportHtml.contains(u"font-size: 10pt"_s));
 }
 
 void TestLibreOffice::commandLineGivesTheSameReport()
 {
-    QCOMPARE(readText(m_out + u"/cli.txt"_qs), m_reportText);
-    QCOMPARE(tablesOf(readText(m_out + u"/cli.html"_qs)).texts, tablesOf(m_reportHtml).texts);
+    QCOMPARE(readText(m_out + u"/cli.txt"_s), m_reportText);
+    QCOMPARE(tablesOf(readText(m_out + u"/cli.html"_s)).texts, tablesOf(m_reportHtml).texts);
 }
 
 void TestLibreOffice::guideText()
 {
-    const QString text = readText(m_out + u"/guida.txt"_qs);
+    const QString text = readText(m_out + u"/guida.txt"_s);
     QStringList lines = text.split(u'\n');
     for (QString& line : lines)
         line = line.trimmed();
@@ -249,13 +250,13 @@ void TestLibreOffice::guideText()
                                Quotaramod::sottotitolo(),
                                QString(),
                                QString(),
-                               u"Guida: Finestra Successione"_qs,
+                               u"Guida: Finestra Successione"_s,
                                QString(),
-                               u"Primo capoverso della guida."_qs,
-                               u"Secondo capoverso, con l'accento: è così."_qs};
+                               u"Primo capoverso della guida."_s,
+                               u"Secondo capoverso, con l'accento: è così."_s};
     QCOMPARE(lines, expected);
-    QVERIFY(tablesOf(readText(m_out + u"/guida.html"_qs)).texts.isEmpty());
-    QVERIFY(readText(m_out + u"/guida.html"_qs).contains(u"face=\"Century Gothic\""_qs));
+    QVERIFY(tablesOf(readText(m_out + u"/guida.html"_s)).texts.isEmpty());
+    QVERIFY(readText(m_out + u"/guida.html"_s).contains(u"face=\"Century Gothic\""_s));
 }
 
 QTEST_GUILESS_MAIN(TestLibreOffice)

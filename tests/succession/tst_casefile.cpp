@@ -10,12 +10,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 CaseRecord sample()
 {
-    return CaseRecord{u"Mario Rossi"_qs, u"legittima"_qs, u"100000"_qs, u"2"_qs,
-                      QString(),         u"sì"_qs,        u"1"_qs};
+    return CaseRecord{u"Mario Rossi"_s, u"legittima"_s, u"100000"_s, u"2"_s,
+                      QString(),        u"sì"_s,        u"1"_s};
 }
 
 // "sì" is one byte, 0xEC, in Windows-1252.
@@ -96,7 +98,7 @@ void TestCaseFile::initTestCase()
 {
     qRegisterMetaType<CaseRecord>();
     // A data folder that does not exist yet: the trash must still be found.
-    qputenv("XDG_DATA_HOME", m_home.filePath(u"share"_qs).toLocal8Bit());
+    qputenv("XDG_DATA_HOME", m_home.filePath(u"share"_s).toLocal8Bit());
 }
 
 void TestCaseFile::init()
@@ -110,7 +112,7 @@ void TestCaseFile::encodesAsWrittenByHand()
 {
     QCOMPARE(CaseFile::encode(sample()), sampleBytes);
     CaseRecord quoted = sample();
-    quoted.decuius = u"Mario \"il Rosso\""_qs;
+    quoted.decuius = u"Mario \"il Rosso\""_s;
     QVERIFY(CaseFile::encode(quoted).startsWith("\"Mario \"\"il Rosso\"\"\",\"legittima\""));
 }
 
@@ -129,31 +131,30 @@ void TestCaseFile::decodes_data()
     QTest::newRow("commas in quotes")
         << QByteArray(
                "\"Rossi, Mario, detto Mariolino\",\"entrambe\",\"1.000\",\"\",\"\",\"no\",\"\"\r\n")
-        << CaseRecord{u"Rossi, Mario, detto Mariolino"_qs,
-                      u"entrambe"_qs,
-                      u"1.000"_qs,
+        << CaseRecord{u"Rossi, Mario, detto Mariolino"_s,
+                      u"entrambe"_s,
+                      u"1.000"_s,
                       QString(),
                       QString(),
-                      u"no"_qs,
+                      u"no"_s,
                       QString()};
     QTest::newRow("doubled quote")
         << QByteArray("\"D\"\"Annunzio\",\"legittima\",\"1\",\"1\",\"0\",\"no\",\"0\"\r\n")
-        << CaseRecord{u"D\"Annunzio"_qs, u"legittima"_qs, u"1"_qs, u"1"_qs,
-                      u"0"_qs,           u"no"_qs,        u"0"_qs};
+        << CaseRecord{u"D\"Annunzio"_s, u"legittima"_s, u"1"_s, u"1"_s, u"0"_s, u"no"_s, u"0"_s};
     // A quote written single by an older version ends the field there.
     QTest::newRow("lone quote inside")
         << QByteArray("\"D\"Annunzio\",\"legittima\",\"1\",\"1\",\"0\",\"no\",\"0\"\r\n")
-        << CaseRecord{u"D"_qs, u"legittima"_qs, u"1"_qs, u"1"_qs, u"0"_qs, u"no"_qs, u"0"_qs};
+        << CaseRecord{u"D"_s, u"legittima"_s, u"1"_s, u"1"_s, u"0"_s, u"no"_s, u"0"_s};
     QTest::newRow("euro sign 0x80")
         << QByteArray("\"\x80 5\",\"legittima\",\"1\",\"1\",\"0\",\"no\",\"0\"\r\n")
-        << CaseRecord{u"€ 5"_qs, u"legittima"_qs, u"1"_qs, u"1"_qs, u"0"_qs, u"no"_qs, u"0"_qs};
+        << CaseRecord{u"€ 5"_s, u"legittima"_s, u"1"_s, u"1"_s, u"0"_s, u"no"_s, u"0"_s};
     QTest::newRow("UTF-8 with byte-order mark")
         << QByteArray("\xEF\xBB\xBF\"\xC5\x81ukasz\",\"legittima\",\"1\",\"1\",\"0\",\"s\xC3\xAC\","
                       "\"0\"\r\n")
-        << CaseRecord{u"Łukasz"_qs, u"legittima"_qs, u"1"_qs, u"1"_qs, u"0"_qs, u"sì"_qs, u"0"_qs};
+        << CaseRecord{u"Łukasz"_s, u"legittima"_s, u"1"_s, u"1"_s, u"0"_s, u"sì"_s, u"0"_s};
     QTest::newRow("fields on separate lines")
         << QByteArray("\"a\"\r\n\"legittima\"\r\n\"1\"\r\n\"2\"\r\n\"3\"\r\n\"no\"\r\n\"4\"\r\n")
-        << CaseRecord{u"a"_qs, u"legittima"_qs, u"1"_qs, u"2"_qs, u"3"_qs, u"no"_qs, u"4"_qs};
+        << CaseRecord{u"a"_s, u"legittima"_s, u"1"_s, u"2"_s, u"3"_s, u"no"_s, u"4"_s};
 }
 
 void TestCaseFile::decodes()
@@ -170,22 +171,22 @@ void TestCaseFile::rejects_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("fault");
-    QTest::newRow("empty") << QByteArray() << u"vuoto"_qs;
+    QTest::newRow("empty") << QByteArray() << u"vuoto"_s;
     QTest::newRow("six fields")
         << QByteArray("\"Mario Rossi\",\"legittima\",\"100000\",\"2\",\"\",\"s\xEC\"\r\n")
-        << u"6 campi"_qs;
+        << u"6 campi"_s;
     QTest::newRow("six fields and a comma")
         << QByteArray("\"Mario Rossi\",\"legittima\",\"100000\",\"2\",\"\",\"s\xEC\",")
-        << u"6 campi"_qs;
-    QTest::newRow("one field") << QByteArray("solo testo\r\n") << u"1 campi"_qs;
+        << u"6 campi"_s;
+    QTest::newRow("one field") << QByteArray("solo testo\r\n") << u"1 campi"_s;
     QTest::newRow("open quote")
         << QByteArray("\"Mario Rossi,\"legittima\",\"100000\",\"2\",\"\",\"s\xEC\",\"1\r\n")
-        << u"non è chiuso"_qs;
+        << u"non è chiuso"_s;
     QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR,a,b,c,d,e,f,g", 28)
-                            << u"caratteri non ammessi"_qs;
+                            << u"caratteri non ammessi"_s;
     QTest::newRow("bad UTF-8")
         << QByteArray("\xEF\xBB\xBF\"\xC5\",\"legittima\",\"1\",\"1\",\"0\",\"no\",\"0\"\r\n")
-        << u"UTF-8"_qs;
+        << u"UTF-8"_s;
 }
 
 void TestCaseFile::rejects()
@@ -201,17 +202,17 @@ void TestCaseFile::roundTrips_data()
 {
     QTest::addColumn<QString>("decuius");
     QTest::newRow("empty") << QString();
-    QTest::newRow("commas") << u"Rossi, Mario, fu Giovanni"_qs;
-    QTest::newRow("quotes") << u"Mario \"il Rosso\" Rossi"_qs;
-    QTest::newRow("only quotes") << u"\"\"\""_qs;
-    QTest::newRow("quote comma quote") << u"\",\""_qs;
-    QTest::newRow("blanks around") << u"  Mario  "_qs;
-    QTest::newRow("accents") << u"Niccolò Perù àèéìòù"_qs;
-    QTest::newRow("euro and dashes") << u"€ – “virgolette” …"_qs;
-    QTest::newRow("Polish") << u"Łukasz Żółć"_qs;
-    QTest::newRow("Vietnamese") << u"Nguyễn Văn A"_qs;
-    QTest::newRow("outside the basic plane") << u"Mario 𝔐"_qs;
-    QTest::newRow("tab") << u"Mario\tRossi"_qs;
+    QTest::newRow("commas") << u"Rossi, Mario, fu Giovanni"_s;
+    QTest::newRow("quotes") << u"Mario \"il Rosso\" Rossi"_s;
+    QTest::newRow("only quotes") << u"\"\"\""_s;
+    QTest::newRow("quote comma quote") << u"\",\""_s;
+    QTest::newRow("blanks around") << u"  Mario  "_s;
+    QTest::newRow("accents") << u"Niccolò Perù àèéìòù"_s;
+    QTest::newRow("euro and dashes") << u"€ – “virgolette” …"_s;
+    QTest::newRow("Polish") << u"Łukasz Żółć"_s;
+    QTest::newRow("Vietnamese") << u"Nguyễn Văn A"_s;
+    QTest::newRow("outside the basic plane") << u"Mario 𝔐"_s;
+    QTest::newRow("tab") << u"Mario\tRossi"_s;
 }
 
 void TestCaseFile::roundTrips()
@@ -220,7 +221,7 @@ void TestCaseFile::roundTrips()
     CaseRecord record = sample();
     record.decuius = decuius;
     record.beni = decuius;
-    const QString fileName = m_dir.filePath(u"Quotara-dati-prova"_qs);
+    const QString fileName = m_dir.filePath(u"Quotara-dati-prova"_s);
     QString error;
     QVERIFY2(CaseFile::write(record, fileName, &error), qPrintable(error));
     const CaseFile::Reading reading = CaseFile::read(fileName);
@@ -231,19 +232,19 @@ void TestCaseFile::roundTrips()
 void TestCaseFile::fallsBackToUtf8OnlyWhenNeeded()
 {
     CaseRecord record = sample();
-    record.decuius = u"Nguyễn"_qs;
+    record.decuius = u"Nguyễn"_s;
     const QByteArray bytes = CaseFile::encode(record);
     QVERIFY(bytes.startsWith("\xEF\xBB\xBF\"Nguy\xE1\xBB\x85n\","));
     QVERIFY(bytes.endsWith("\"s\xC3\xAC\",\"1\"\r\n"));
-    record.decuius = u"Niccolò"_qs;
+    record.decuius = u"Niccolò"_s;
     QVERIFY(CaseFile::encode(record).startsWith("\"Niccol\xF2\","));
 }
 
 void TestCaseFile::refusesControlCharactersOnWrite()
 {
     CaseRecord record = sample();
-    record.decuius = u"due\r\nrighe"_qs;
-    const QString fileName = m_dir.filePath(u"controllo"_qs);
+    record.decuius = u"due\r\nrighe"_s;
+    const QString fileName = m_dir.filePath(u"controllo"_s);
     writeAll(fileName, sampleBytes);
     QString error;
     QVERIFY(!CaseFile::write(record, fileName, &error));
@@ -253,12 +254,12 @@ void TestCaseFile::refusesControlCharactersOnWrite()
 
 void TestCaseFile::rejectsHugeFiles()
 {
-    const QString fileName = m_dir.filePath(u"grande"_qs);
+    const QString fileName = m_dir.filePath(u"grande"_s);
     writeAll(fileName, sampleBytes + QByteArray(CaseFile::maximumSize, 'x'));
     const CaseFile::Reading reading = CaseFile::read(fileName);
     QVERIFY(!reading.record);
-    QVERIFY(reading.fault.contains(u"troppo grande"_qs));
-    QVERIFY(!CaseFile::read(m_dir.filePath(u"manca"_qs)).record);
+    QVERIFY(reading.fault.contains(u"troppo grande"_s));
+    QVERIFY(!CaseFile::read(m_dir.filePath(u"manca"_s)).record);
 }
 
 void TestCaseFile::apriLoadsAllSevenTexts()
@@ -266,7 +267,7 @@ void TestCaseFile::apriLoadsAllSevenTexts()
     FakePrompts prompts;
     Window window(prompts);
     window.record = CaseRecord{};
-    const QString fileName = m_dir.filePath(u"Quotara-dati-rossi"_qs);
+    const QString fileName = m_dir.filePath(u"Quotara-dati-rossi"_s);
     writeAll(fileName, sampleBytes);
     prompts.chooseNext(fileName);
     QVERIFY(window.commands.apri());
@@ -276,8 +277,8 @@ void TestCaseFile::apriLoadsAllSevenTexts()
     QCOMPARE(prompts.calls().size(), 1);
     const FakePrompts::Call call = prompts.last();
     QCOMPARE(call.kind, FakePrompts::Kind::OpenFile);
-    QCOMPARE(call.request.title, u"Apri file"_qs);
-    QCOMPARE(call.request.filter, u"Tutti i file (*);;File Quotara-dati- (Quotara-dati-*)"_qs);
+    QCOMPARE(call.request.title, u"Apri file"_s);
+    QCOMPARE(call.request.filter, u"Tutti i file (*);;File Quotara-dati- (Quotara-dati-*)"_s);
     QCOMPARE(call.request.fileName, QString());
 }
 
@@ -285,7 +286,7 @@ void TestCaseFile::apriCancelledForgetsTheFile()
 {
     FakePrompts prompts;
     Window window(prompts);
-    window.nomefile = m_dir.filePath(u"prima"_qs);
+    window.nomefile = m_dir.filePath(u"prima"_s);
     prompts.chooseNext(QString());
     QVERIFY(!window.commands.apri());
     QCOMPARE(window.loads, 0);
@@ -310,9 +311,9 @@ void TestCaseFile::apriBrokenFileChangesNothing()
     QFETCH(bool, exists);
     FakePrompts prompts;
     Window window(prompts);
-    const QString before = m_dir.filePath(u"Quotara-dati-rossi"_qs);
+    const QString before = m_dir.filePath(u"Quotara-dati-rossi"_s);
     window.nomefile = before;
-    const QString fileName = m_dir.filePath(u"Quotara-dati-rotto"_qs);
+    const QString fileName = m_dir.filePath(u"Quotara-dati-rotto"_s);
     if (exists)
         writeAll(fileName, bytes);
     prompts.chooseNext(fileName);
@@ -330,19 +331,19 @@ void TestCaseFile::salvaAsksOnceThenWritesToTheSameFile()
 {
     FakePrompts prompts;
     Window window(prompts);
-    const QString fileName = m_dir.filePath(u"rossi"_qs);
+    const QString fileName = m_dir.filePath(u"rossi"_s);
     prompts.chooseNext(fileName);
     window.commands.salva();
     QCOMPARE(prompts.calls().size(), 1);
     QCOMPARE(prompts.last().kind, FakePrompts::Kind::SaveFile);
-    QCOMPARE(prompts.last().request.title, u"Salva file"_qs);
-    QCOMPARE(prompts.last().request.filter, u"File Quotara-dati- (Quotara-dati-*)"_qs);
+    QCOMPARE(prompts.last().request.title, u"Salva file"_s);
+    QCOMPARE(prompts.last().request.filter, u"File Quotara-dati- (Quotara-dati-*)"_s);
     // The name as typed: no prefix, no extension.
-    QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList{u"rossi"_qs});
+    QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList{u"rossi"_s});
     QCOMPARE(readAll(fileName), sampleBytes);
     QCOMPARE(window.nomefile, fileName);
 
-    window.record.figli = u"3"_qs;
+    window.record.figli = u"3"_s;
     window.commands.salva();
     QCOMPARE(prompts.calls().size(), 1);
     QCOMPARE(readAll(fileName), QByteArray(sampleBytes).replace("\"2\"", "\"3\""));
@@ -352,16 +353,16 @@ void TestCaseFile::salvanomeAlwaysAsks()
 {
     FakePrompts prompts;
     Window window(prompts);
-    const QString first = m_dir.filePath(u"Quotara-dati-uno"_qs);
+    const QString first = m_dir.filePath(u"Quotara-dati-uno"_s);
     writeAll(first, sampleBytes);
     prompts.chooseNext(first);
     QVERIFY(window.commands.apri());
-    const QString second = m_dir.filePath(u"Quotara-dati-due"_qs);
+    const QString second = m_dir.filePath(u"Quotara-dati-due"_s);
     prompts.chooseNext(second);
-    window.record.decuius = u"Giulia Verdi"_qs;
+    window.record.decuius = u"Giulia Verdi"_s;
     window.commands.salvanome();
     QCOMPARE(prompts.calls().size(), 2);
-    QCOMPARE(prompts.last().request.title, u"Salva file con nome"_qs);
+    QCOMPARE(prompts.last().request.title, u"Salva file con nome"_s);
     QCOMPARE(prompts.last().request.fileName, first);
     QCOMPARE(window.nomefile, second);
     QCOMPARE(readAll(first), sampleBytes);
@@ -372,7 +373,7 @@ void TestCaseFile::salvanomeCancelledWritesNothing()
 {
     FakePrompts prompts;
     Window window(prompts);
-    window.nomefile = m_dir.filePath(u"esistente"_qs);
+    window.nomefile = m_dir.filePath(u"esistente"_s);
     prompts.chooseNext(QString());
     window.commands.salvanome();
     QVERIFY(window.nomefile.isEmpty());
@@ -384,7 +385,7 @@ void TestCaseFile::failedSaveSaysSoAndKeepsTheName()
 {
     FakePrompts prompts;
     Window window(prompts);
-    const QString target = m_dir.filePath(u"manca/Quotara-dati-x"_qs);
+    const QString target = m_dir.filePath(u"manca/Quotara-dati-x"_s);
     prompts.chooseNext(target);
     window.commands.salva();
     QVERIFY(window.nomefile.isEmpty());
@@ -403,26 +404,26 @@ void TestCaseFile::eliminareMovesToTrashWithoutAsking()
 {
     FakePrompts prompts;
     Window window(prompts);
-    const QString fileName = m_dir.filePath(u"Quotara-dati-via"_qs);
+    const QString fileName = m_dir.filePath(u"Quotara-dati-via"_s);
     writeAll(fileName, sampleBytes);
     window.nomefile = fileName;
     prompts.chooseNext(fileName);
     window.commands.eliminare();
     QVERIFY(!QFileInfo::exists(fileName));
-    QCOMPARE(readAll(m_home.filePath(u"share/Trash/files/Quotara-dati-via"_qs)), sampleBytes);
+    QCOMPARE(readAll(m_home.filePath(u"share/Trash/files/Quotara-dati-via"_s)), sampleBytes);
     QCOMPARE(window.nomefile, fileName);
     QCOMPARE(prompts.calls().size(), 1);
     QCOMPARE(prompts.last().kind, FakePrompts::Kind::OpenFile);
     QCOMPARE(prompts.last().request.title, Quotaramod::titoloelimina());
     QCOMPARE(prompts.last().request.fileName, QString());
-    QVERIFY(!QFileInfo::exists(QDir::current().filePath(u"files/Quotara-dati-via"_qs)));
+    QVERIFY(!QFileInfo::exists(QDir::current().filePath(u"files/Quotara-dati-via"_s)));
 }
 
 void TestCaseFile::eliminareCancelledDeletesNothing()
 {
     FakePrompts prompts;
     Window window(prompts);
-    const QString fileName = m_dir.filePath(u"resta"_qs);
+    const QString fileName = m_dir.filePath(u"resta"_s);
     writeAll(fileName, sampleBytes);
     prompts.chooseNext(QString());
     window.commands.eliminare();
@@ -434,15 +435,15 @@ void TestCaseFile::salvaAfterEliminareWritesToTheCaseFile()
 {
     FakePrompts prompts;
     Window window(prompts);
-    const QString own = m_dir.filePath(u"Quotara-dati-proprio"_qs);
-    const QString other = m_dir.filePath(u"Quotara-dati-altro"_qs);
+    const QString own = m_dir.filePath(u"Quotara-dati-proprio"_s);
+    const QString other = m_dir.filePath(u"Quotara-dati-altro"_s);
     writeAll(own, sampleBytes);
     writeAll(other, sampleBytes);
     prompts.chooseNext(own);
     QVERIFY(window.commands.apri());
     prompts.chooseNext(other);
     window.commands.eliminare();
-    window.record.beni = u"5"_qs;
+    window.record.beni = u"5"_s;
     window.commands.salva();
     QVERIFY(!QFileInfo::exists(other));
     QCOMPARE(readAll(own), QByteArray(sampleBytes).replace("\"100000\"", "\"5\""));

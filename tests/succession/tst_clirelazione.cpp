@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 CliRun run(const QStringList& args)
@@ -51,9 +53,9 @@ void TestCliRelazione::writes_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("magic");
-    QTest::newRow("odt") << u"relazione.odt"_qs << QByteArray("PK");
-    QTest::newRow("ODT upper case") << u"RELAZIONE.ODT"_qs << QByteArray("PK");
-    QTest::newRow("pdf") << u"relazione.pdf"_qs << QByteArray("%PDF-");
+    QTest::newRow("odt") << u"relazione.odt"_s << QByteArray("PK");
+    QTest::newRow("ODT upper case") << u"RELAZIONE.ODT"_s << QByteArray("PK");
+    QTest::newRow("pdf") << u"relazione.pdf"_s << QByteArray("%PDF-");
 }
 
 void TestCliRelazione::writes()
@@ -61,8 +63,8 @@ void TestCliRelazione::writes()
     QFETCH(QString, name);
     QFETCH(QByteArray, magic);
     const QString target = m_dir.filePath(name);
-    const CliRun result = run({u"--tipo"_qs, u"entrambe"_qs, u"--figli"_qs, u"2"_qs, u"--beni"_qs,
-                               u"1.000,50"_qs, u"--coniuge"_qs, u"no"_qs, u"-o"_qs, target});
+    const CliRun result = run({u"--tipo"_s, u"entrambe"_s, u"--figli"_s, u"2"_s, u"--beni"_s,
+                               u"1.000,50"_s, u"--coniuge"_s, u"no"_s, u"-o"_s, target});
     QVERIFY2(result.status == 0, qPrintable(result.err));
     QVERIFY(result.err.isEmpty());
     QCOMPARE(head(target, static_cast<int>(magic.size())), magic);
@@ -71,19 +73,19 @@ void TestCliRelazione::writes()
 
 void TestCliRelazione::fromACaseFile()
 {
-    const QString caseFile = m_dir.filePath(u"Quotara-dati-caso"_qs);
-    QVERIFY(CaseFile::write(CaseRecord{u"Rossi"_qs, u"legittima"_qs, u"500"_qs, u"1"_qs, QString(),
-                                       u"sì"_qs, QString()},
-                            caseFile));
-    const QString target = m_dir.filePath(u"dal-file.odt"_qs);
-    const CliRun result = run({u"--file"_qs, caseFile, u"-o"_qs, target});
+    const QString caseFile = m_dir.filePath(u"Quotara-dati-caso"_s);
+    QVERIFY(CaseFile::write(
+        CaseRecord{u"Rossi"_s, u"legittima"_s, u"500"_s, u"1"_s, QString(), u"sì"_s, QString()},
+        caseFile));
+    const QString target = m_dir.filePath(u"dal-file.odt"_s);
+    const CliRun result = run({u"--file"_s, caseFile, u"-o"_s, target});
     QVERIFY2(result.status == 0, qPrintable(result.err));
     QCOMPARE(head(target, 2), QByteArray("PK"));
 }
 
 void TestCliRelazione::badInput_data()
 {
-    const QString broken = m_dir.filePath(u"rotto"_qs);
+    const QString broken = m_dir.filePath(u"rotto"_s);
     QFile file(broken);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("\"solo\",\"due\"\r\n");
@@ -91,53 +93,52 @@ void TestCliRelazione::badInput_data()
 
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("message");
-    QTest::newRow("unknown option") << QStringList{u"--eredi"_qs, u"2"_qs} << u"--eredi"_qs;
-    QTest::newRow("missing value") << QStringList{u"--figli"_qs} << u"manca il valore"_qs;
-    QTest::newRow("bad type") << QStringList{u"--tipo"_qs, u"mista"_qs} << u"mista"_qs;
-    QTest::newRow("bad value") << QStringList{u"--beni"_qs, u"molti"_qs} << u"molti"_qs;
-    QTest::newRow("bad count") << QStringList{u"--figli"_qs, u"-1"_qs} << u"--figli"_qs;
-    QTest::newRow("fractional count")
-        << QStringList{u"--fratelli"_qs, u"1,5"_qs} << u"--fratelli"_qs;
-    QTest::newRow("bad spouse") << QStringList{u"--coniuge"_qs, u"si"_qs} << u"--coniuge"_qs;
+    QTest::newRow("unknown option") << QStringList{u"--eredi"_s, u"2"_s} << u"--eredi"_s;
+    QTest::newRow("missing value") << QStringList{u"--figli"_s} << u"manca il valore"_s;
+    QTest::newRow("bad type") << QStringList{u"--tipo"_s, u"mista"_s} << u"mista"_s;
+    QTest::newRow("bad value") << QStringList{u"--beni"_s, u"molti"_s} << u"molti"_s;
+    QTest::newRow("bad count") << QStringList{u"--figli"_s, u"-1"_s} << u"--figli"_s;
+    QTest::newRow("fractional count") << QStringList{u"--fratelli"_s, u"1,5"_s} << u"--fratelli"_s;
+    QTest::newRow("bad spouse") << QStringList{u"--coniuge"_s, u"si"_s} << u"--coniuge"_s;
     QTest::newRow("file and fields")
-        << QStringList{u"--file"_qs, broken, u"--figli"_qs, u"1"_qs} << u"--file"_qs;
+        << QStringList{u"--file"_s, broken, u"--figli"_s, u"1"_s} << u"--file"_s;
     QTest::newRow("broken case file")
-        << QStringList{u"--file"_qs, broken} << QDir::toNativeSeparators(broken);
+        << QStringList{u"--file"_s, broken} << QDir::toNativeSeparators(broken);
     QTest::newRow("missing case file")
-        << QStringList{u"--file"_qs, m_dir.filePath(u"manca"_qs)} << u"manca"_qs;
+        << QStringList{u"--file"_s, m_dir.filePath(u"manca"_s)} << u"manca"_s;
 }
 
 void TestCliRelazione::badInput()
 {
     QFETCH(QStringList, args);
     QFETCH(QString, message);
-    const QString target = m_dir.filePath(u"esistente.odt"_qs);
+    const QString target = m_dir.filePath(u"esistente.odt"_s);
     QFile existing(target);
     QVERIFY(existing.open(QIODevice::WriteOnly));
     existing.write("vecchio");
     existing.close();
 
-    const CliRun result = run(QStringList{u"-o"_qs, target} + args);
+    const CliRun result = run(QStringList{u"-o"_s, target} + args);
     QCOMPARE(result.status, 2);
     QVERIFY2(result.err.contains(message), qPrintable(result.err));
     QCOMPARE(head(target, 100), QByteArray("vecchio"));
 
-    const QString fresh = m_dir.filePath(u"nuovo.pdf"_qs);
-    QCOMPARE(run(QStringList{u"-o"_qs, fresh} + args).status, 2);
+    const QString fresh = m_dir.filePath(u"nuovo.pdf"_s);
+    QCOMPARE(run(QStringList{u"-o"_s, fresh} + args).status, 2);
     QVERIFY(!QFileInfo::exists(fresh));
 }
 
 void TestCliRelazione::unwritableTarget()
 {
-    const CliRun noOutput = run({u"--figli"_qs, u"1"_qs});
+    const CliRun noOutput = run({u"--figli"_s, u"1"_s});
     QCOMPARE(noOutput.status, 2);
-    QVERIFY(noOutput.err.contains(u"-o"_qs));
-    const CliRun wrongKind = run({u"-o"_qs, m_dir.filePath(u"relazione.docx"_qs)});
+    QVERIFY(noOutput.err.contains(u"-o"_s));
+    const CliRun wrongKind = run({u"-o"_s, m_dir.filePath(u"relazione.docx"_s)});
     QCOMPARE(wrongKind.status, 2);
-    QVERIFY(!QFileInfo::exists(m_dir.filePath(u"relazione.docx"_qs)));
+    QVERIFY(!QFileInfo::exists(m_dir.filePath(u"relazione.docx"_s)));
 
-    const QString target = m_dir.filePath(u"manca/relazione.odt"_qs);
-    const CliRun result = run({u"-o"_qs, target});
+    const QString target = m_dir.filePath(u"manca/relazione.odt"_s);
+    const CliRun result = run({u"-o"_s, target});
     QCOMPARE(result.status, 1);
     QVERIFY(result.err.contains(target));
 }

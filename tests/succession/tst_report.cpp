@@ -11,6 +11,8 @@
 #include <QTextFrame>
 #include <QTextTable>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using DocumentProbe::bodyBlocks;
@@ -46,11 +48,10 @@ struct Report
     QTextTable* table(int i) const { return DocumentProbe::tables(text()).at(i - 1); }
 };
 
-CaseRecord caseOf(const QString& figli, const QString& coniuge = u"sì"_qs,
-                  const QString& beni = u"100"_qs)
+CaseRecord caseOf(const QString& figli, const QString& coniuge = u"sì"_s,
+                  const QString& beni = u"100"_s)
 {
-    return CaseRecord{u"Mario Rossi"_qs, u"legittima"_qs, beni,     figli,
-                      QString(),         coniuge,         QString()};
+    return CaseRecord{u"Mario Rossi"_s, u"legittima"_s, beni, figli, QString(), coniuge, QString()};
 }
 
 } // namespace
@@ -81,38 +82,38 @@ void TestReport::initTestCase()
 
 void TestReport::headingsAndTextsInOrder()
 {
-    const Report report(caseOf(u"2"_qs));
+    const Report report(caseOf(u"2"_s));
     const QStringList expected{
-        u"QUOTARA"_qs,
-        u"(quote di successione)"_qs,
-        u"Dati della successione"_qs,
-        u"Risultati della successione (articoli del Codice civile n.540 581)"_qs,
-        u"Ripartizione tra ciascun erede (in percentuale ed in valore assoluto)"_qs,
-        u"Diritti del coniuge ai sensi del secondo comma dell'art.540 del Codice Civile:"_qs,
+        u"QUOTARA"_s,
+        u"(quote di successione)"_s,
+        u"Dati della successione"_s,
+        u"Risultati della successione (articoli del Codice civile n.540 581)"_s,
+        u"Ripartizione tra ciascun erede (in percentuale ed in valore assoluto)"_s,
+        u"Diritti del coniuge ai sensi del secondo comma dell'art.540 del Codice Civile:"_s,
         u"Al coniuge, anche quando concorra con altri chiamati, sono riservati i diritti di "
         "abitazione sulla casa adibita a residenza familiare e di uso sui mobili che la "
         "corredano, se di proprietà del defunto o comuni. Tali diritti gravano sulla porzione "
         "disponibile e, qualora questa non sia sufficiente, per il rimanente sulla quota di "
-        "riserva del coniuge ed eventualmente sulla quota riservata ai figli."_qs,
+        "riserva del coniuge ed eventualmente sulla quota riservata ai figli."_s,
         u"(Tale norma è applicabile sia alla successione testamentaria che alla successione "
-        "legittima.)"_qs,
+        "legittima.)"_s,
         u"Nota: in caso di morte degli eredi le loro quote vanno ai discendenti o agli ulteriori "
-        "eredi."_qs};
+        "eredi."_s};
     QCOMPARE(nonEmptyBody(report.text()), expected);
     // The tables stand between the headings they belong to.
     const QString plain = report.document.plainText();
-    QVERIFY(plain.indexOf(u"Dati della successione"_qs) < plain.indexOf(u"de cuius"_qs));
-    QVERIFY(plain.indexOf(u"de cuius"_qs) < plain.indexOf(u"Risultati"_qs));
-    QVERIFY(plain.indexOf(u"Risultati"_qs) < plain.indexOf(u"quota disponibile"_qs));
-    QVERIFY(plain.indexOf(u"quota disponibile"_qs) < plain.indexOf(u"Ripartizione"_qs));
-    QVERIFY(plain.indexOf(u"Ripartizione"_qs) < plain.indexOf(u"al fratello"_qs));
-    QVERIFY(plain.indexOf(u"al fratello"_qs) < plain.indexOf(u"Diritti del coniuge"_qs));
+    QVERIFY(plain.indexOf(u"Dati della successione"_s) < plain.indexOf(u"de cuius"_s));
+    QVERIFY(plain.indexOf(u"de cuius"_s) < plain.indexOf(u"Risultati"_s));
+    QVERIFY(plain.indexOf(u"Risultati"_s) < plain.indexOf(u"quota disponibile"_s));
+    QVERIFY(plain.indexOf(u"quota disponibile"_s) < plain.indexOf(u"Ripartizione"_s));
+    QVERIFY(plain.indexOf(u"Ripartizione"_s) < plain.indexOf(u"al fratello"_s));
+    QVERIFY(plain.indexOf(u"al fratello"_s) < plain.indexOf(u"Diritti del coniuge"_s));
 }
 
 void TestReport::threeTablesWithEveryRow()
 {
-    const Report report(CaseRecord{QString(), u"legittima"_qs, u"100"_qs, QString(), QString(),
-                                   u"no"_qs, QString()});
+    const Report report(
+        CaseRecord{QString(), u"legittima"_s, u"100"_s, QString(), QString(), u"no"_s, QString()});
     const QList<QTextTable*> tables = DocumentProbe::tables(report.text());
     QCOMPARE(tables.size(), 3);
     QCOMPARE(tables[0]->rows(), 4);
@@ -121,44 +122,44 @@ void TestReport::threeTablesWithEveryRow()
     QCOMPARE(tables[1]->columns(), 5);
     QCOMPARE(tables[2]->rows(), 4);
     QCOMPARE(tables[2]->columns(), 5);
-    const QStringList heads{u"quota testamentaria"_qs, u"valore testamentaria"_qs,
-                            u"quota legittima"_qs, u"valore legittima"_qs};
-    QCOMPARE(rowTexts(tables[1], 1), QStringList{u"eredi"_qs} + heads);
-    QCOMPARE(rowTexts(tables[2], 1), QStringList{u"ad ogni erede"_qs} + heads);
-    const QStringList firstColumn{u"figli n. 0"_qs, u"ascendenti n. 0"_qs, u"coniuge 0"_qs,
-                                  u"fratelli n. 0"_qs, u"quota disponibile"_qs};
+    const QStringList heads{u"quota testamentaria"_s, u"valore testamentaria"_s,
+                            u"quota legittima"_s, u"valore legittima"_s};
+    QCOMPARE(rowTexts(tables[1], 1), QStringList{u"eredi"_s} + heads);
+    QCOMPARE(rowTexts(tables[2], 1), QStringList{u"ad ogni erede"_s} + heads);
+    const QStringList firstColumn{u"figli n. 0"_s, u"ascendenti n. 0"_s, u"coniuge 0"_s,
+                                  u"fratelli n. 0"_s, u"quota disponibile"_s};
     for (int r = 2; r <= 6; ++r)
         QCOMPARE(cellText(tables[1], r, 1), firstColumn[r - 2]);
-    QCOMPARE(cellText(tables[2], 2, 1), u"al figlio"_qs);
-    QCOMPARE(cellText(tables[2], 3, 1), u"all'ascendente"_qs);
-    QCOMPARE(cellText(tables[2], 4, 1), u"al fratello"_qs);
+    QCOMPARE(cellText(tables[2], 2, 1), u"al figlio"_s);
+    QCOMPARE(cellText(tables[2], 3, 1), u"all'ascendente"_s);
+    QCOMPARE(cellText(tables[2], 4, 1), u"al fratello"_s);
 }
 
 void TestReport::caseTable_data()
 {
     QTest::addColumn<QString>("beni");
     QTest::addColumn<QString>("printed");
-    QTest::newRow("seven digits") << u"1234567"_qs << u"1.234.567"_qs;
-    QTest::newRow("decimals rounded") << u"1234,5"_qs << u"1.235"_qs;
-    QTest::newRow("grouped already") << u"1.000.000"_qs << u"1.000.000"_qs;
+    QTest::newRow("seven digits") << u"1234567"_s << u"1.234.567"_s;
+    QTest::newRow("decimals rounded") << u"1234,5"_s << u"1.235"_s;
+    QTest::newRow("grouped already") << u"1.000.000"_s << u"1.000.000"_s;
     QTest::newRow("empty") << QString() << QString();
-    QTest::newRow("not a number") << u"una casa"_qs << u"una casa"_qs;
-    QTest::newRow("number then text") << u"12abc"_qs << u"12abc"_qs;
+    QTest::newRow("not a number") << u"una casa"_s << u"una casa"_s;
+    QTest::newRow("number then text") << u"12abc"_s << u"12abc"_s;
 }
 
 void TestReport::caseTable()
 {
     QFETCH(QString, beni);
     QFETCH(QString, printed);
-    CaseRecord record = caseOf(u"1"_qs, u"sì"_qs, beni);
-    record.decuius = u"Rossi, Mario \"il Rosso\""_qs;
-    record.successione = u"entrambe"_qs;
+    CaseRecord record = caseOf(u"1"_s, u"sì"_s, beni);
+    record.decuius = u"Rossi, Mario \"il Rosso\""_s;
+    record.successione = u"entrambe"_s;
     const Report report(record);
     QTextTable* table = report.table(1);
-    QCOMPARE(rowTexts(table, 1), (QStringList{u"dati"_qs, u"valori"_qs}));
-    QCOMPARE(rowTexts(table, 2), (QStringList{u"de cuius"_qs, record.decuius}));
-    QCOMPARE(rowTexts(table, 3), (QStringList{u"successione"_qs, u"entrambe"_qs}));
-    QCOMPARE(rowTexts(table, 4), (QStringList{u"beni"_qs, printed}));
+    QCOMPARE(rowTexts(table, 1), (QStringList{u"dati"_s, u"valori"_s}));
+    QCOMPARE(rowTexts(table, 2), (QStringList{u"de cuius"_s, record.decuius}));
+    QCOMPARE(rowTexts(table, 3), (QStringList{u"successione"_s, u"entrambe"_s}));
+    QCOMPARE(rowTexts(table, 4), (QStringList{u"beni"_s, printed}));
 }
 
 void TestReport::countsInBlankLedForm_data()
@@ -167,17 +168,16 @@ void TestReport::countsInBlankLedForm_data()
     QTest::addColumn<QString>("coniuge");
     QTest::addColumn<QString>("figliCell");
     QTest::addColumn<QString>("coniugeCell");
-    QTest::newRow("two children, spouse")
-        << u"2"_qs << u"sì"_qs << u"figli n. 2"_qs << u"coniuge 1"_qs;
-    QTest::newRow("no spouse") << u"3"_qs << u"no"_qs << u"figli n. 3"_qs << u"coniuge 0"_qs;
+    QTest::newRow("two children, spouse") << u"2"_s << u"sì"_s << u"figli n. 2"_s << u"coniuge 1"_s;
+    QTest::newRow("no spouse") << u"3"_s << u"no"_s << u"figli n. 3"_s << u"coniuge 0"_s;
     QTest::newRow("spouse without accent")
-        << u"1"_qs << u"si"_qs << u"figli n. 1"_qs << u"coniuge 1"_qs;
+        << u"1"_s << u"si"_s << u"figli n. 1"_s << u"coniuge 1"_s;
     QTest::newRow("spouse neither yes nor no")
-        << u"1"_qs << u"forse"_qs << u"figli n. 1"_qs << u"coniuge 0"_qs;
-    QTest::newRow("fraction") << u"1.5"_qs << u"sì"_qs << u"figli n. 1.5"_qs << u"coniuge 1"_qs;
-    QTest::newRow("negative") << u"-3"_qs << u"sì"_qs << u"figli n.-3"_qs << u"coniuge 1"_qs;
+        << u"1"_s << u"forse"_s << u"figli n. 1"_s << u"coniuge 0"_s;
+    QTest::newRow("fraction") << u"1.5"_s << u"sì"_s << u"figli n. 1.5"_s << u"coniuge 1"_s;
+    QTest::newRow("negative") << u"-3"_s << u"sì"_s << u"figli n.-3"_s << u"coniuge 1"_s;
     QTest::newRow("leading number")
-        << u"12 figli"_qs << u"sì"_qs << u"figli n. 12"_qs << u"coniuge 1"_qs;
+        << u"12 figli"_s << u"sì"_s << u"figli n. 12"_s << u"coniuge 1"_s;
 }
 
 void TestReport::countsInBlankLedForm()
@@ -193,9 +193,9 @@ void TestReport::countsInBlankLedForm()
 
 void TestReport::resultCellsCopyTheCaptions()
 {
-    CaseRecord record = caseOf(u"2"_qs, u"sì"_qs, u"90000"_qs);
-    record.successione = u"entrambe"_qs;
-    record.ascendenti = u"1"_qs;
+    CaseRecord record = caseOf(u"2"_s, u"sì"_s, u"90000"_s);
+    record.successione = u"entrambe"_s;
+    record.ascendenti = u"1"_s;
     const Report report(record);
     const Results& r = report.calculator.results();
     QVERIFY(!r.quotafigli[1].isEmpty());
@@ -207,7 +207,7 @@ void TestReport::resultCellsCopyTheCaptions()
         QCOMPARE(rowTexts(report.table(2), row + 1).mid(1),
                  (QStringList{fraction[1], r.quota1[i], fraction[2], r.quota2[i]}));
     }
-    QCOMPARE(cellText(report.table(2), 6, 4), u"0"_qs);
+    QCOMPARE(cellText(report.table(2), 6, 4), u"0"_s);
     const std::array<const Results::Column*, 3> heads{&r.quotafiglio, &r.quotaascendente,
                                                       &r.quotafratello};
     for (int row = 6; row <= 8; ++row) {
@@ -223,10 +223,9 @@ void TestReport::articlesJoinTheHeading_data()
     QTest::addColumn<QString>("art");
     QTest::addColumn<QString>("heading");
     QTest::newRow("articles")
-        << u"540 581"_qs
-        << u"Risultati della successione (articoli del Codice civile n.540 581)"_qs;
+        << u"540 581"_s << u"Risultati della successione (articoli del Codice civile n.540 581)"_s;
     QTest::newRow("empty") << QString()
-                           << u"Risultati della successione (articoli del Codice civile n.)"_qs;
+                           << u"Risultati della successione (articoli del Codice civile n.)"_s;
 }
 
 void TestReport::articlesJoinTheHeading()
@@ -236,13 +235,13 @@ void TestReport::articlesJoinTheHeading()
     Results results;
     results.art = art;
     Document document;
-    buildReport(document, caseOf(u"2"_qs), results);
+    buildReport(document, caseOf(u"2"_s), results);
     QVERIFY(nonEmptyBody(document.textDocument()).contains(heading));
 }
 
 void TestReport::alignment()
 {
-    const Report report(caseOf(u"2"_qs));
+    const Report report(caseOf(u"2"_s));
     for (const QTextBlock& block : bodyBlocks(report.text()))
         QCOMPARE(block.blockFormat().alignment(), Qt::AlignJustify);
     for (int t = 1; t <= 3; ++t) {
@@ -259,21 +258,21 @@ void TestReport::alignment()
 
 void TestReport::fontsAndSizes()
 {
-    const Report report(caseOf(u"2"_qs));
+    const Report report(caseOf(u"2"_s));
     QMap<QString, double> sizes;
     for (const QTextBlock& block : bodyBlocks(report.text())) {
         if (block.text().isEmpty())
             continue;
         const QTextCharFormat format = block.begin().fragment().charFormat();
         sizes.insert(block.text().left(12), format.fontPointSize());
-        QCOMPARE(format.property(QTextFormat::OldFontFamily).toString(), u"Century Gothic"_qs);
+        QCOMPARE(format.property(QTextFormat::OldFontFamily).toString(), u"Century Gothic"_s);
     }
-    QCOMPARE(sizes.value(u"QUOTARA"_qs), 20.0);
-    QCOMPARE(sizes.value(u"(quote di su"_qs), 16.0);
-    QCOMPARE(sizes.value(u"Dati della s"_qs), 12.0);
-    QCOMPARE(sizes.value(u"Risultati de"_qs), 12.0);
-    QCOMPARE(sizes.value(u"Ripartizione"_qs), 12.0);
-    QCOMPARE(sizes.value(u"Nota: in cas"_qs), 12.0);
+    QCOMPARE(sizes.value(u"QUOTARA"_s), 20.0);
+    QCOMPARE(sizes.value(u"(quote di su"_s), 16.0);
+    QCOMPARE(sizes.value(u"Dati della s"_s), 12.0);
+    QCOMPARE(sizes.value(u"Risultati de"_s), 12.0);
+    QCOMPARE(sizes.value(u"Ripartizione"_s), 12.0);
+    QCOMPARE(sizes.value(u"Nota: in cas"_s), 12.0);
     for (int t = 1; t <= 3; ++t) {
         QTextCursor cursor = report.table(t)->cellAt(1, 0).firstCursorPosition();
         cursor.movePosition(QTextCursor::NextCharacter);

@@ -1,28 +1,28 @@
 #include "fakeprompts.h"
 
-void FakePrompts::inform(QWidget*, const QString& title, const QString& text)
+void FakePrompts::inform(QObject*, const QString& title, const QString& text)
 {
     m_calls.append({Kind::Inform, title, text, true, {}});
 }
 
-void FakePrompts::warn(QWidget*, const QString& title, const QString& text)
+void FakePrompts::warn(QObject*, const QString& title, const QString& text)
 {
     m_calls.append({Kind::Warn, title, text, true, {}});
 }
 
-bool FakePrompts::ask(QWidget*, const QString& title, const QString& text, bool defaultYes)
+bool FakePrompts::ask(QObject*, const QString& title, const QString& text, bool defaultYes)
 {
     m_calls.append({Kind::Ask, title, text, defaultYes, {}});
     return m_answers.isEmpty() ? true : m_answers.dequeue();
 }
 
-QString FakePrompts::chooseOpenFile(QWidget*, const FileDialogRequest& request)
+QString FakePrompts::chooseOpenFile(QObject*, const FileDialogRequest& request)
 {
     m_calls.append({Kind::OpenFile, request.title, request.filter, true, request});
     return m_paths.isEmpty() ? QString() : m_paths.dequeue();
 }
 
-QString FakePrompts::chooseSaveFile(QWidget*, const FileDialogRequest& request)
+QString FakePrompts::chooseSaveFile(QObject*, const FileDialogRequest& request)
 {
     m_calls.append({Kind::SaveFile, request.title, request.filter, true, request});
     return m_paths.isEmpty() ? QString() : m_paths.dequeue();

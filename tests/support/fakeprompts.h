@@ -21,11 +21,11 @@ public:
         FileDialogRequest request;
     };
 
-    void inform(QWidget* parent, const QString& title, const QString& text) override;
-    void warn(QWidget* parent, const QString& title, const QString& text) override;
-    bool ask(QWidget* parent, const QString& title, const QString& text, bool defaultYes) override;
-    QString chooseOpenFile(QWidget* parent, const FileDialogRequest& request) override;
-    QString chooseSaveFile(QWidget* parent, const FileDialogRequest& request) override;
+    void inform(QObject* parent, const QString& title, const QString& text) override;
+    void warn(QObject* parent, const QString& title, const QString& text) override;
+    bool ask(QObject* parent, const QString& title, const QString& text, bool defaultYes) override;
+    QString chooseOpenFile(QObject* parent, const FileDialogRequest& request) override;
+    QString chooseSaveFile(QObject* parent, const FileDialogRequest& request) override;
     bool openUrl(const QUrl& url) override;
 
     /// Queue the answer of the next question (Yes when the queue is empty).
