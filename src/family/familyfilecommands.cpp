@@ -20,7 +20,7 @@ QString shown(const QString& fileName)
 
 } // namespace
 
-FamilyFileCommands::FamilyFileCommands(Prompts& prompts, QWidget* parent, GetCase getCase,
+FamilyFileCommands::FamilyFileCommands(Prompts& prompts, QObject* parent, GetCase getCase,
                                        SetCase setCase)
     : m_prompts(prompts), m_parent(parent), m_getCase(std::move(getCase)),
       m_setCase(std::move(setCase))

@@ -8,7 +8,7 @@
 #include <optional>
 
 class Prompts;
-class QWidget;
+class QObject;
 
 /// Apri, Salva and Salva con nome for the detailed case, with their dialogs.
 /// A case is read whole or not at all; a failure to read or write is told in
@@ -20,7 +20,7 @@ public:
     using GetCase = std::function<std::optional<Family::FamilyCase>(QString& fault)>;
     using SetCase = std::function<void(const Family::FamilyCase&)>;
 
-    FamilyFileCommands(Prompts& prompts, QWidget* parent, GetCase getCase, SetCase setCase);
+    FamilyFileCommands(Prompts& prompts, QObject* parent, GetCase getCase, SetCase setCase);
 
     /// Chooses a file and loads its case; true when a case was loaded.
     bool apri();
@@ -43,7 +43,7 @@ private:
     QString folder() const;
 
     Prompts& m_prompts;
-    QWidget* m_parent;
+    QObject* m_parent;
     GetCase m_getCase;
     SetCase m_setCase;
     QString m_fileName;

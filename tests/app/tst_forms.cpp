@@ -171,17 +171,22 @@ void TestForms_::exitAnsweredYesUnloadsAndShowsFarewell()
     TestForms t;
     registerAllWindows(t.forms);
     QList<WindowId> order;
-    for (WindowId id :
-         {WindowId::successione, WindowId::informa, WindowId::titoloII, WindowId::frmTip})
+    const QList<WindowId> shown{
+        WindowId::informa,   WindowId::guidadettaglio, WindowId::frmTip,
+        WindowId::dettaglio, WindowId::successione,    WindowId::guidamassime,
+        WindowId::titoloII,  WindowId::sommario,       WindowId::massime};
+    for (WindowId id : shown) {
         registerPlainWindow(t.forms, id);
-    for (WindowId id :
-         {WindowId::informa, WindowId::frmTip, WindowId::successione, WindowId::titoloII})
         t.forms.show(id);
+    }
     connect(&t.forms, &Forms::unloaded, this, [&order](WindowId id) { order << id; });
     t.prompts.answerNext(true);
     QVERIFY(confermauscita(t.forms, nullptr));
-    const QList<WindowId> expected{WindowId::successione, WindowId::titoloII, WindowId::frmTip,
-                                   WindowId::informa};
+    // The detailed window goes after the maxims, its guide after theirs.
+    const QList<WindowId> expected{
+        WindowId::successione,    WindowId::titoloII, WindowId::massime,
+        WindowId::dettaglio,      WindowId::sommario, WindowId::guidamassime,
+        WindowId::guidadettaglio, WindowId::frmTip,   WindowId::informa};
     QCOMPARE(order, expected);
     auto* splash = qobject_cast<FrmSplash*>(t.forms.loadedForm(WindowId::frmSplash));
     QVERIFY(splash && splash->isVisible());
