@@ -2,9 +2,15 @@
 
 #include "familyengine.h"
 #include "familyfile.h"
+#include "familyreport.h"
+#include "output/document.h"
+#include "output/documentfiles.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -40,9 +46,9 @@ QJsonObject sectionJson(const Section& section, bool reserve)
                        {u"passi"_s, QJsonArray::fromStringList(section.passi)}};
     if (reserve) {
         object.insert(u"massa"_s, section.massa->text());
-        object.insert(u"disponibile"_s, QJsonObject{{u"quota"_s, section.disponibile->text()},
-                                                    {u"valore"_s,
-                                                     section.disponibileAmount->text()}});
+        object.insert(u"disponibile"_s,
+                      QJsonObject{{u"quota"_s, section.disponibile->text()},
+                                  {u"valore"_s, section.disponibileAmount->text()}});
     } else {
         object.insert(u"stato"_s, section.stateShare ? QJsonValue(section.stateShare->text())
                                                      : QJsonValue(QJsonValue::Null));
@@ -54,8 +60,7 @@ void printTable(QTextStream& out, const QString& title, const Family::FamilyCase
                 const Section& section)
 {
     out << title << '\n';
-    QList<QStringList> rows{{u"persona"_s, u"relazione"_s, u"quota"_s, u"valore"_s,
-                             u"articoli"_s}};
+    QList<QStringList> rows{{u"persona"_s, u"relazione"_s, u"quota"_s, u"valore"_s, u"articoli"_s}};
     for (const FamilyEngine::HeirShare& share : section.shares) {
         const Family::Person* person = familyCase.find(share.id);
         rows << QStringList{person->displayName(), Family::wordOf(person->relation),
@@ -100,6 +105,30 @@ QByteArray readInput(const QString& name, QString* error)
     return bytes;
 }
 
+/// Writes the detailed report to an OpenDocument Text or PDF file; 0 when written.
+int writeReport(const QString& fileName, const Family::FamilyCase& familyCase,
+                const FamilyEngine::Outcome& outcome, QTextStream& out, QTextStream& err)
+{
+    const bool pdf = QFileInfo(fileName).suffix().toLower() == u"pdf";
+    // Laying out PDF pages needs the font database of a GUI application.
+    if (pdf && !qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        err << "quotara-cli dettaglio: la scrittura in PDF richiede la grafica di Qt, non "
+               "avviata; usare -o FILE.odt\n";
+        return 1;
+    }
+    Document document;
+    buildFamilyReport(document, familyCase, outcome);
+    QString error;
+    const bool written = pdf ? DocumentFiles::writePdf(document.textDocument(), fileName, &error)
+                             : DocumentFiles::writeOdt(document.textDocument(), fileName, &error);
+    if (!written) {
+        err << "quotara-cli dettaglio: impossibile scrivere " << fileName << ": " << error << '\n';
+        return 1;
+    }
+    out << fileName << '\n';
+    return 0;
+}
+
 } // namespace
 
 int cliDettaglio(const QStringList& args, QTextStream& out, QTextStream& err)
@@ -109,7 +138,11 @@ int cliDettaglio(const QStringList& args, QTextStream& out, QTextStream& err)
         u"Le quote di una famiglia reale, da un file quotara-famiglia/1 (JSON)."_s);
     const QCommandLineOption json(u"json"_s, u"Scrive il risultato in JSON."_s);
     const QCommandLineOption help(QStringList{u"h"_s, u"help"_s}, u"Mostra questo aiuto."_s);
+    const QCommandLineOption document(
+        QStringList{u"o"_s, u"output"_s},
+        u"Scrive la relazione del calcolo in un file OpenDocument o PDF."_s, u"FILE"_s);
     parser.addOption(json);
+    parser.addOption(document);
     parser.addOption(help);
     parser.addPositionalArgument(u"FILE"_s, u"Il file del caso, o - per lo standard input."_s);
     if (!parser.parse(QStringList{u"quotara-cli dettaglio"_s} + args)) {
@@ -122,6 +155,13 @@ int cliDettaglio(const QStringList& args, QTextStream& out, QTextStream& err)
     }
     if (parser.positionalArguments().size() != 1) {
         err << "quotara-cli dettaglio: indicare un file di caso (o - per lo standard input)\n";
+        return 2;
+    }
+    const QString output = parser.value(document);
+    const QString suffix = QFileInfo(output).suffix().toLower();
+    if (parser.isSet(document) && suffix != u"odt" && suffix != u"pdf") {
+        err << "quotara-cli dettaglio: il file da scrivere deve finire in .odt o .pdf: " << output
+            << '\n';
         return 2;
     }
     const QString name = parser.positionalArguments().first();
@@ -137,6 +177,8 @@ int cliDettaglio(const QStringList& args, QTextStream& out, QTextStream& err)
         return 2;
     }
     const FamilyEngine::Outcome outcome = FamilyEngine::compute(*reading.familyCase);
+    if (parser.isSet(document))
+        return writeReport(output, *reading.familyCase, outcome, out, err);
     if (parser.isSet(json)) {
         QJsonObject object;
         if (outcome.legittima)

@@ -1,7 +1,12 @@
+#include "clirun.h"
 #include "documentprobe.h"
+#include "family/clidettaglio.h"
+#include "family/familyfile.h"
 #include "family/familyreport.h"
 #include "output/document.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextTable>
 
@@ -93,6 +98,8 @@ private Q_SLOTS:
     void article540WhenASpouseInherits_data();
     void article540WhenASpouseInherits();
     void article540IsTheCodesText();
+    void commandLineWritesTheReport_data();
+    void commandLineWritesTheReport();
 };
 
 void TestFamilyReport::holdsCaseFamilySharesAndSteps()
@@ -172,6 +179,31 @@ void TestFamilyReport::article540IsTheCodesText()
              u"porzione disponibile e, qualora questa non sia sufficiente, per il rimanente "
              u"sulla quota di riserva del coniuge ed eventualmente sulla quota riservata ai "
              u"figli."_s);
+}
+
+void TestFamilyReport::commandLineWritesTheReport_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<int>("status");
+    QTest::newRow("odt") << u"dettaglio.odt"_s << 0;
+    QTest::newRow("pdf without graphics") << u"dettaglio.pdf"_s << 1;
+    QTest::newRow("other suffix") << u"dettaglio.txt"_s << 2;
+}
+
+void TestFamilyReport::commandLineWritesTheReport()
+{
+    QFETCH(QString, output);
+    QFETCH(int, status);
+    QTemporaryDir dir;
+    const QString caseFile = dir.filePath(u"caso.quotara.json"_s);
+    QVERIFY(FamilyFile::write(spouseAndGrandchildren(Relation::Coniuge), caseFile));
+    const QString path = dir.filePath(output);
+    const CliRun run = runCli(cliDettaglio, {caseFile, u"-o"_s, path});
+    QCOMPARE(run.status, status);
+    QCOMPARE(QFile::exists(path), status == 0);
+    QCOMPARE(run.err.isEmpty(), status == 0);
+    if (status == 0)
+        QCOMPARE(run.out, path + u'\n');
 }
 
 QTEST_GUILESS_MAIN(TestFamilyReport)
