@@ -1,5 +1,6 @@
 #include "app/cp1252.h"
 #include "maxims/maximtable.h"
+#include "norms/articleindex.h"
 
 #include <QDate>
 #include <QFile>
@@ -17,6 +18,11 @@ QString rawData(int topic)
     return QString::fromUtf8(file.readAll());
 }
 
+bool isArticleList(const QString& line)
+{
+    return line.startsWith(QStringLiteral("@articoli "));
+}
+
 /// The line before each maxim of a data text that is not empty.
 QStringList linesBeforeMaxims(const QString& text)
 {
@@ -25,11 +31,36 @@ QStringList linesBeforeMaxims(const QString& text)
     for (const QString& line : text.split(u'\n')) {
         if (line.trimmed().isEmpty())
             continue;
-        if (!line.startsWith(u'#'))
+        if (!line.startsWith(u'#') && !isArticleList(line))
             before << previous;
         previous = line;
     }
     return before;
+}
+
+/// The line after each maxim of a data text that is not empty.
+QStringList linesAfterMaxims(const QString& text)
+{
+    QStringList after;
+    bool afterMaxim = false;
+    for (const QString& line : text.split(u'\n')) {
+        if (line.trimmed().isEmpty())
+            continue;
+        if (afterMaxim)
+            after << line;
+        afterMaxim = !line.startsWith(u'#') && !isArticleList(line);
+    }
+    if (afterMaxim)
+        after << QString();
+    return after;
+}
+
+QVector<MaximRef> refs(std::initializer_list<std::pair<int, int>> slots)
+{
+    QVector<MaximRef> list;
+    for (const auto& [topic, number] : slots)
+        list.append(MaximRef{topic, number});
+    return list;
 }
 
 // Court, then section (none for the Constitutional Court), kind, number and date.
@@ -53,6 +84,13 @@ private Q_SLOTS:
     void maxims_data();
     void maxims();
     void everyRulingOnce();
+    void parseEntries_data();
+    void parseEntries();
+    void articles_data();
+    void articles();
+    void maximsOnArticle_data();
+    void maximsOnArticle();
+    void everyArticleFindsItsMaxims();
 
 private:
     const MaximTable m_table = MaximTable::load();
@@ -191,6 +229,118 @@ void TestMaximData::everyRulingOnce()
         }
     }
     QCOMPARE(seen.size(), 74);
+}
+
+void TestMaximData::parseEntries_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QVector<MaximEntry>>("entries");
+    const QString first = QStringLiteral("Prima.");
+    const QString second = QStringLiteral("Seconda.");
+    QTest::newRow("articles after each maxim")
+        << QStringLiteral("# fonte: x\nPrima.\n@articoli 476, 768-bis\n# fonte: y\nSeconda.\n"
+                          "@articoli 540\n")
+        << QVector<MaximEntry>{{first, {QStringLiteral("476"), QStringLiteral("768-bis")}},
+                               {second, {QStringLiteral("540")}}};
+    QTest::newRow("blanks and CRLF")
+        << QStringLiteral("Prima.\r\n@articoli  476 ,485 ,\r\n")
+        << QVector<MaximEntry>{{first, {QStringLiteral("476"), QStringLiteral("485")}}};
+    QTest::newRow("no list") << QStringLiteral("Prima.\nSeconda.\n")
+                             << QVector<MaximEntry>{{first, {}}, {second, {}}};
+    QTest::newRow("list before any maxim")
+        << QStringLiteral("@articoli 476\nPrima.\n") << QVector<MaximEntry>{{first, {}}};
+    QTest::newRow("two lists") << QStringLiteral("Prima.\n@articoli 476\n@articoli 481\n")
+                               << QVector<MaximEntry>{
+                                      {first, {QStringLiteral("476"), QStringLiteral("481")}}};
+    QTest::newRow("tag without blank is a maxim")
+        << QStringLiteral("@articoli\n") << QVector<MaximEntry>{{QStringLiteral("@articoli"), {}}};
+}
+
+void TestMaximData::parseEntries()
+{
+    QFETCH(QString, text);
+    QFETCH(QVector<MaximEntry>, entries);
+    QCOMPARE(MaximTable::parseEntries(text), entries);
+    QStringList texts;
+    for (const MaximEntry& entry : entries)
+        texts << entry.text;
+    QCOMPARE(MaximTable::parse(text), texts);
+}
+
+void TestMaximData::articles_data()
+{
+    QTest::addColumn<QStringList>("articles");
+    QTest::addColumn<QString>("after");
+    for (int topic = 1; topic <= MaximTable::topicCount; ++topic) {
+        const QStringList after = linesAfterMaxims(rawData(topic));
+        for (int number = 1; number <= m_table.contamassime(topic); ++number) {
+            QTest::addRow("%d/%d", topic, number)
+                << m_table.articoli(topic, number) << after.value(number - 1);
+        }
+    }
+}
+
+void TestMaximData::articles()
+{
+    QFETCH(QStringList, articles);
+    QFETCH(QString, after);
+    QVERIFY2(isArticleList(after), qPrintable(after.left(80)));
+    QVERIFY(!articles.isEmpty());
+    const Norms::ArticleIndex& index = Norms::ArticleIndex::codice();
+    std::optional<Norms::ArticleNumber> previous;
+    for (const QString& label : articles) {
+        const Norms::Article* article = index.find(label);
+        QVERIFY2(article, qPrintable(label));
+        QCOMPARE(article->label, label);
+        QVERIFY2(!article->repealed, qPrintable(label));
+        // In the order of the code, each once.
+        const std::optional<Norms::ArticleNumber> number = Norms::ArticleNumber::parse(label);
+        QVERIFY(number);
+        QVERIFY2(!previous || *previous < *number, qPrintable(label));
+        previous = number;
+    }
+}
+
+void TestMaximData::maximsOnArticle_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QVector<MaximRef>>("maxims");
+    QTest::newRow("476") << QStringLiteral("476") << refs({{1, 1}, {1, 2}, {1, 3}});
+    QTest::newRow("540") << QStringLiteral("540")
+                         << refs({{7, 21}, {7, 22}, {7, 23}, {7, 24}, {7, 30}});
+    QTest::newRow("732") << QStringLiteral("732") << refs({{6, 1}, {6, 2}});
+    QTest::newRow("across topics") << QStringLiteral("480") << refs({{4, 5}, {7, 1}, {7, 2}});
+    QTest::newRow("none") << QStringLiteral("768-bis") << refs({});
+    QTest::newRow("another spelling") << QStringLiteral("art. 540") << refs({});
+    QTest::newRow("empty") << QString() << refs({});
+}
+
+void TestMaximData::maximsOnArticle()
+{
+    QFETCH(QString, label);
+    QFETCH(QVector<MaximRef>, maxims);
+    QCOMPARE(m_table.maximsOnArticle(label), maxims);
+}
+
+void TestMaximData::everyArticleFindsItsMaxims()
+{
+    QVERIFY(m_table.articoli(7, 39).isEmpty());
+    QVERIFY(m_table.articoli(0, 1).isEmpty());
+    QVERIFY(m_table.articoli(9, 1).isEmpty());
+    QVERIFY(m_table.articoli(3, 2).isEmpty());
+    for (int topic = 1; topic <= MaximTable::topicCount; ++topic) {
+        for (int number = 1; number <= m_table.contamassime(topic); ++number) {
+            for (const QString& label : m_table.articoli(topic, number)) {
+                const QVector<MaximRef> found = m_table.maximsOnArticle(label);
+                QVERIFY2(found.contains(MaximRef{topic, number}), qPrintable(label));
+                for (qsizetype i = 1; i < found.size(); ++i) {
+                    const MaximRef& a = found.at(i - 1);
+                    const MaximRef& b = found.at(i);
+                    QVERIFY(a.topic < b.topic || (a.topic == b.topic && a.number < b.number));
+                }
+            }
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestMaximData)
