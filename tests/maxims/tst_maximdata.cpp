@@ -91,6 +91,8 @@ private Q_SLOTS:
     void maximsOnArticle_data();
     void maximsOnArticle();
     void everyArticleFindsItsMaxims();
+    void auditedMaxims_data();
+    void auditedMaxims();
 
 private:
     const MaximTable m_table = MaximTable::load();
@@ -341,6 +343,50 @@ void TestMaximData::everyArticleFindsItsMaxims()
             }
         }
     }
+}
+
+void TestMaximData::auditedMaxims_data()
+{
+    QTest::addColumn<int>("topic");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("citation");
+    QTest::addColumn<QString>("dropped");
+    // The ruling that decided the principle, not the earlier order it quotes.
+    QTest::newRow("1/3") << 1 << 3
+                         << QStringLiteral("(Cass. civ., sez. III, sent. n. 1735 del 16/01/2024)")
+                         << QStringLiteral("15663");
+    // Clauses of the official massime, no longer repeated.
+    QTest::newRow("6/1") << 6 << 1
+                         << QStringLiteral("(Cass. civ., sez. II, sent. n. 11881 del 07/08/2002)")
+                         << QStringLiteral("misura della partecipazione dell'acquirente");
+    QTest::newRow("4/7") << 4 << 7
+                         << QStringLiteral("(Cass. civ., sez. II, ord. n. 17176 del 21/06/2024)")
+                         << QStringLiteral("per intero a una quota e altri");
+    // An untraceable ruling, replaced.
+    QTest::newRow("4/16") << 4 << 16
+                          << QStringLiteral("(Cass. civ., sez. II, sent. n. 8240 del 22/03/2019)")
+                          << QStringLiteral("24169");
+    // Rulings that apply no article of the code, replaced.
+    QTest::newRow("7/25") << 7 << 25
+                          << QStringLiteral("(Cass. civ., sez. I, ord. n. 1772 del 17/01/2024)")
+                          << QStringLiteral("22434");
+    QTest::newRow("7/26") << 7 << 26
+                          << QStringLiteral("(Cass. civ., sez. I, sent. n. 31672 del 26/10/2022)")
+                          << QStringLiteral("19290");
+    QTest::newRow("7/31") << 7 << 31
+                          << QStringLiteral("(Cass. civ., sez. II, ord. n. 722 del 09/01/2024)")
+                          << QStringLiteral("2867");
+}
+
+void TestMaximData::auditedMaxims()
+{
+    QFETCH(int, topic);
+    QFETCH(int, number);
+    QFETCH(QString, citation);
+    QFETCH(QString, dropped);
+    const QString text = m_table.massima(topic, number);
+    QVERIFY2(text.endsWith(citation), qPrintable(text.right(80)));
+    QVERIFY(!text.contains(dropped));
 }
 
 QTEST_GUILESS_MAIN(TestMaximData)
