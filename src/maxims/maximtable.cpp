@@ -39,17 +39,35 @@ QString MaximTable::dataPath(int topic)
     return QStringLiteral(":/maxims/data/argomento%1.txt").arg(topic);
 }
 
-QStringList MaximTable::parse(const QString& text)
+QVector<MaximEntry> MaximTable::parseEntries(const QString& text)
 {
-    QStringList maxims;
+    static const QString articlesTag = QStringLiteral("@articoli ");
+    QVector<MaximEntry> maxims;
     const QStringList lines = text.split(u'\n');
     for (QString line : lines) {
         if (line.endsWith(u'\r'))
             line.chop(1);
         if (line.trimmed().isEmpty() || line.startsWith(u'#'))
             continue;
-        maxims << line;
+        if (!line.startsWith(articlesTag)) {
+            maxims.append(MaximEntry{line, {}});
+            continue;
+        }
+        // A list before the first maxim belongs to none.
+        if (maxims.isEmpty())
+            continue;
+        for (const QString& label : line.mid(articlesTag.size()).split(u','))
+            if (!label.trimmed().isEmpty())
+                maxims.last().articoli << label.trimmed();
     }
+    return maxims;
+}
+
+QStringList MaximTable::parse(const QString& text)
+{
+    QStringList maxims;
+    for (const MaximEntry& entry : parseEntries(text))
+        maxims << entry.text;
     return maxims;
 }
 
@@ -68,10 +86,13 @@ void MaximTable::caricamassime(int topic)
     QFile file(dataPath(topic));
     if (!file.open(QIODevice::ReadOnly))
         return;
-    const QStringList maxims = parse(QString::fromUtf8(file.readAll()));
+    const QVector<MaximEntry> maxims = parseEntries(QString::fromUtf8(file.readAll()));
     auto& slots = m_tabellamassime[index(topic)];
-    for (int number = 1; number <= slotCount && number <= maxims.size(); ++number)
-        slots[index(number)] = maxims.at(number - 1);
+    auto& articles = m_articoli[index(topic)];
+    for (int number = 1; number <= slotCount && number <= maxims.size(); ++number) {
+        slots[index(number)] = maxims.at(number - 1).text;
+        articles[index(number)] = maxims.at(number - 1).articoli;
+    }
 }
 
 QString MaximTable::argomento(int topic) const
@@ -82,6 +103,23 @@ QString MaximTable::argomento(int topic) const
 QString MaximTable::massima(int topic, int number) const
 {
     return inTable(topic, number) ? m_tabellamassime[index(topic)][index(number)] : QString();
+}
+
+QStringList MaximTable::articoli(int topic, int number) const
+{
+    return inTable(topic, number) ? m_articoli[index(topic)][index(number)] : QStringList();
+}
+
+QVector<MaximRef> MaximTable::maximsOnArticle(const QString& label) const
+{
+    QVector<MaximRef> refs;
+    for (int topic = 1; topic <= topicCount; ++topic) {
+        for (int number = 1; number <= slotCount; ++number) {
+            if (articoli(topic, number).contains(label))
+                refs.append(MaximRef{topic, number});
+        }
+    }
+    return refs;
 }
 
 int MaximTable::contamassime(int topic) const

@@ -1,5 +1,6 @@
 #include "app/cp1252.h"
 #include "maxims/maximtable.h"
+#include "norms/articleindex.h"
 
 #include <QDate>
 #include <QFile>
@@ -17,6 +18,11 @@ QString rawData(int topic)
     return QString::fromUtf8(file.readAll());
 }
 
+bool isArticleList(const QString& line)
+{
+    return line.startsWith(QStringLiteral("@articoli "));
+}
+
 /// The line before each maxim of a data text that is not empty.
 QStringList linesBeforeMaxims(const QString& text)
 {
@@ -25,11 +31,36 @@ QStringList linesBeforeMaxims(const QString& text)
     for (const QString& line : text.split(u'\n')) {
         if (line.trimmed().isEmpty())
             continue;
-        if (!line.startsWith(u'#'))
+        if (!line.startsWith(u'#') && !isArticleList(line))
             before << previous;
         previous = line;
     }
     return before;
+}
+
+/// The line after each maxim of a data text that is not empty.
+QStringList linesAfterMaxims(const QString& text)
+{
+    QStringList after;
+    bool afterMaxim = false;
+    for (const QString& line : text.split(u'\n')) {
+        if (line.trimmed().isEmpty())
+            continue;
+        if (afterMaxim)
+            after << line;
+        afterMaxim = !line.startsWith(u'#') && !isArticleList(line);
+    }
+    if (afterMaxim)
+        after << QString();
+    return after;
+}
+
+QVector<MaximRef> refs(std::initializer_list<std::pair<int, int>> slots)
+{
+    QVector<MaximRef> list;
+    for (const auto& [topic, number] : slots)
+        list.append(MaximRef{topic, number});
+    return list;
 }
 
 // Court, then section (none for the Constitutional Court), kind, number and date.
@@ -53,6 +84,15 @@ private Q_SLOTS:
     void maxims_data();
     void maxims();
     void everyRulingOnce();
+    void parseEntries_data();
+    void parseEntries();
+    void articles_data();
+    void articles();
+    void maximsOnArticle_data();
+    void maximsOnArticle();
+    void everyArticleFindsItsMaxims();
+    void auditedMaxims_data();
+    void auditedMaxims();
 
 private:
     const MaximTable m_table = MaximTable::load();
@@ -191,6 +231,162 @@ void TestMaximData::everyRulingOnce()
         }
     }
     QCOMPARE(seen.size(), 74);
+}
+
+void TestMaximData::parseEntries_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QVector<MaximEntry>>("entries");
+    const QString first = QStringLiteral("Prima.");
+    const QString second = QStringLiteral("Seconda.");
+    QTest::newRow("articles after each maxim")
+        << QStringLiteral("# fonte: x\nPrima.\n@articoli 476, 768-bis\n# fonte: y\nSeconda.\n"
+                          "@articoli 540\n")
+        << QVector<MaximEntry>{{first, {QStringLiteral("476"), QStringLiteral("768-bis")}},
+                               {second, {QStringLiteral("540")}}};
+    QTest::newRow("blanks and CRLF")
+        << QStringLiteral("Prima.\r\n@articoli  476 ,485 ,\r\n")
+        << QVector<MaximEntry>{{first, {QStringLiteral("476"), QStringLiteral("485")}}};
+    QTest::newRow("no list") << QStringLiteral("Prima.\nSeconda.\n")
+                             << QVector<MaximEntry>{{first, {}}, {second, {}}};
+    QTest::newRow("list before any maxim")
+        << QStringLiteral("@articoli 476\nPrima.\n") << QVector<MaximEntry>{{first, {}}};
+    QTest::newRow("two lists") << QStringLiteral("Prima.\n@articoli 476\n@articoli 481\n")
+                               << QVector<MaximEntry>{
+                                      {first, {QStringLiteral("476"), QStringLiteral("481")}}};
+    QTest::newRow("tag without blank is a maxim")
+        << QStringLiteral("@articoli\n") << QVector<MaximEntry>{{QStringLiteral("@articoli"), {}}};
+}
+
+void TestMaximData::parseEntries()
+{
+    QFETCH(QString, text);
+    QFETCH(QVector<MaximEntry>, entries);
+    QCOMPARE(MaximTable::parseEntries(text), entries);
+    QStringList texts;
+    for (const MaximEntry& entry : entries)
+        texts << entry.text;
+    QCOMPARE(MaximTable::parse(text), texts);
+}
+
+void TestMaximData::articles_data()
+{
+    QTest::addColumn<QStringList>("articles");
+    QTest::addColumn<QString>("after");
+    for (int topic = 1; topic <= MaximTable::topicCount; ++topic) {
+        const QStringList after = linesAfterMaxims(rawData(topic));
+        for (int number = 1; number <= m_table.contamassime(topic); ++number) {
+            QTest::addRow("%d/%d", topic, number)
+                << m_table.articoli(topic, number) << after.value(number - 1);
+        }
+    }
+}
+
+void TestMaximData::articles()
+{
+    QFETCH(QStringList, articles);
+    QFETCH(QString, after);
+    QVERIFY2(isArticleList(after), qPrintable(after.left(80)));
+    QVERIFY(!articles.isEmpty());
+    const Norms::ArticleIndex& index = Norms::ArticleIndex::codice();
+    std::optional<Norms::ArticleNumber> previous;
+    for (const QString& label : articles) {
+        const Norms::Article* article = index.find(label);
+        QVERIFY2(article, qPrintable(label));
+        QCOMPARE(article->label, label);
+        QVERIFY2(!article->repealed, qPrintable(label));
+        // In the order of the code, each once.
+        const std::optional<Norms::ArticleNumber> number = Norms::ArticleNumber::parse(label);
+        QVERIFY(number);
+        QVERIFY2(!previous || *previous < *number, qPrintable(label));
+        previous = number;
+    }
+}
+
+void TestMaximData::maximsOnArticle_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QVector<MaximRef>>("maxims");
+    QTest::newRow("476") << QStringLiteral("476") << refs({{1, 1}, {1, 2}, {1, 3}});
+    QTest::newRow("540") << QStringLiteral("540")
+                         << refs({{7, 21}, {7, 22}, {7, 23}, {7, 24}, {7, 30}});
+    QTest::newRow("732") << QStringLiteral("732") << refs({{6, 1}, {6, 2}});
+    QTest::newRow("across topics") << QStringLiteral("480") << refs({{4, 5}, {7, 1}, {7, 2}});
+    QTest::newRow("none") << QStringLiteral("768-bis") << refs({});
+    QTest::newRow("another spelling") << QStringLiteral("art. 540") << refs({});
+    QTest::newRow("empty") << QString() << refs({});
+}
+
+void TestMaximData::maximsOnArticle()
+{
+    QFETCH(QString, label);
+    QFETCH(QVector<MaximRef>, maxims);
+    QCOMPARE(m_table.maximsOnArticle(label), maxims);
+}
+
+void TestMaximData::everyArticleFindsItsMaxims()
+{
+    QVERIFY(m_table.articoli(7, 39).isEmpty());
+    QVERIFY(m_table.articoli(0, 1).isEmpty());
+    QVERIFY(m_table.articoli(9, 1).isEmpty());
+    QVERIFY(m_table.articoli(3, 2).isEmpty());
+    for (int topic = 1; topic <= MaximTable::topicCount; ++topic) {
+        for (int number = 1; number <= m_table.contamassime(topic); ++number) {
+            for (const QString& label : m_table.articoli(topic, number)) {
+                const QVector<MaximRef> found = m_table.maximsOnArticle(label);
+                QVERIFY2(found.contains(MaximRef{topic, number}), qPrintable(label));
+                for (qsizetype i = 1; i < found.size(); ++i) {
+                    const MaximRef& a = found.at(i - 1);
+                    const MaximRef& b = found.at(i);
+                    QVERIFY(a.topic < b.topic || (a.topic == b.topic && a.number < b.number));
+                }
+            }
+        }
+    }
+}
+
+void TestMaximData::auditedMaxims_data()
+{
+    QTest::addColumn<int>("topic");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("citation");
+    QTest::addColumn<QString>("dropped");
+    // The ruling that decided the principle, not the earlier order it quotes.
+    QTest::newRow("1/3") << 1 << 3
+                         << QStringLiteral("(Cass. civ., sez. III, sent. n. 1735 del 16/01/2024)")
+                         << QStringLiteral("15663");
+    // Clauses of the official massime, no longer repeated.
+    QTest::newRow("6/1") << 6 << 1
+                         << QStringLiteral("(Cass. civ., sez. II, sent. n. 11881 del 07/08/2002)")
+                         << QStringLiteral("misura della partecipazione dell'acquirente");
+    QTest::newRow("4/7") << 4 << 7
+                         << QStringLiteral("(Cass. civ., sez. II, ord. n. 17176 del 21/06/2024)")
+                         << QStringLiteral("per intero a una quota e altri");
+    // An untraceable ruling, replaced.
+    QTest::newRow("4/16") << 4 << 16
+                          << QStringLiteral("(Cass. civ., sez. II, sent. n. 8240 del 22/03/2019)")
+                          << QStringLiteral("24169");
+    // Rulings that apply no article of the code, replaced.
+    QTest::newRow("7/25") << 7 << 25
+                          << QStringLiteral("(Cass. civ., sez. I, ord. n. 1772 del 17/01/2024)")
+                          << QStringLiteral("22434");
+    QTest::newRow("7/26") << 7 << 26
+                          << QStringLiteral("(Cass. civ., sez. I, sent. n. 31672 del 26/10/2022)")
+                          << QStringLiteral("19290");
+    QTest::newRow("7/31") << 7 << 31
+                          << QStringLiteral("(Cass. civ., sez. II, ord. n. 722 del 09/01/2024)")
+                          << QStringLiteral("2867");
+}
+
+void TestMaximData::auditedMaxims()
+{
+    QFETCH(int, topic);
+    QFETCH(int, number);
+    QFETCH(QString, citation);
+    QFETCH(QString, dropped);
+    const QString text = m_table.massima(topic, number);
+    QVERIFY2(text.endsWith(citation), qPrintable(text.right(80)));
+    QVERIFY(!text.contains(dropped));
 }
 
 QTEST_GUILESS_MAIN(TestMaximData)
