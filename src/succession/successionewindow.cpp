@@ -472,7 +472,8 @@ void SuccessioneWindow::orderTabs()
         chain << m_frame.area()->findChild<QPlainTextEdit*>(name);
     for (int index = 1; index <= 11; ++index)
         chain << m_spiega1[index];
-    for (const QString& name : {u"aiuto"_s, u"guidainlinea"_s, u"cmdavanti"_s, u"esco"_s})
+    for (const QString& name :
+         {u"aiuto"_s, u"guidainlinea"_s, u"cmddettaglio"_s, u"cmdavanti"_s, u"esco"_s})
         chain << m_frame.area()->findChild<QPushButton*>(name);
     for (QWidget* widget : std::as_const(chain))
         if (auto* text = qobject_cast<QPlainTextEdit*>(widget))
