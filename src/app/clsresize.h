@@ -25,7 +25,6 @@ public:
     /// The managed window and the widget whose size gives the ratio (its
     /// central widget for a main window; the window itself when null).
     void setSourceForm(QWidget* window, QWidget* area = nullptr);
-    QWidget* SourceForm() const { return m_window; }
 
     /// Records the layout if needed, sizes the window to `percent` of the
     /// screen, centres it and lays the controls out.

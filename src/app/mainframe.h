@@ -49,7 +49,6 @@ public:
 
     /// The area of the window (its central widget), where controls go.
     QWidget* area() const { return m_area; }
-    QToolBar* toolbar() const { return m_toolbar; }
     /// Toolbar button 1 to 20 (5, 14 and 19 are separators); objectName "Toolbar1_<index>".
     QAction* button(int index) const;
 

@@ -2,7 +2,6 @@
 #include "forms.h"
 #include "frmtip.h"
 #include "informa.h"
-#include "sommario.h"
 #include "splash.h"
 #include "supportoclienti.h"
 
@@ -10,8 +9,6 @@ void registerAppWindows(Forms& forms)
 {
     forms.registerFactory(WindowId::frmSplash,
                           [](Forms& f) { return std::make_unique<FrmSplash>(f); });
-    forms.registerFactory(WindowId::sommario,
-                          [](Forms& f) { return std::make_unique<Sommario>(f); });
     forms.registerFactory(WindowId::frmTip, [](Forms& f) { return std::make_unique<FrmTip>(f); });
     forms.registerFactory(WindowId::informa, [](Forms& f) { return std::make_unique<Informa>(f); });
     forms.registerFactory(WindowId::supportoclienti,

@@ -14,11 +14,6 @@ constexpr int toPixels(int twips)
     return (twips + (twips >= 0 ? perPixel / 2 : -perPixel / 2)) / perPixel;
 }
 
-constexpr int fromPixels(int pixels)
-{
-    return pixels * perPixel;
-}
-
 constexpr QRect rect(int left, int top, int width, int height)
 {
     return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));

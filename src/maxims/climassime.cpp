@@ -1,5 +1,6 @@
 #include "climassime.h"
 
+#include "app/cli.h"
 #include "app/numbers.h"
 #include "maximtable.h"
 
@@ -10,13 +11,6 @@
 #include <QTextStream>
 
 namespace {
-
-void usage(QTextStream& err)
-{
-    err << "uso: quotara-cli massime [--json] [N]\n"
-           "  senza N: gli otto argomenti con il numero delle loro massime\n"
-           "  con N (da 1 a 8): le massime dell'argomento N, numerate come nella finestra\n";
-}
 
 QString countText(int count)
 {
@@ -74,30 +68,27 @@ void showTopic(const MaximTable& table, int topic, bool json, QTextStream& out)
 
 int cliMassime(const QStringList& args, QTextStream& out, QTextStream& err)
 {
-    bool json = false;
+    Cli::CommandLine line(QStringLiteral("massime"), QStringLiteral("[N]"),
+                          QStringLiteral("Senza N: gli otto argomenti con il numero delle loro "
+                                         "massime.\nCon N (da 1 a 8): le massime "
+                                         "dell'argomento N, numerate come nella finestra."));
+    line.addOption(QCommandLineOption(QStringLiteral("json"), QStringLiteral("scrive JSON")));
+    if (const std::optional<int> done = line.parse(args, out, err))
+        return *done;
+    const QStringList topics = line.parser().positionalArguments();
     int topic = 0;
-    for (const QString& arg : args) {
-        if (arg == QStringLiteral("--json")) {
-            json = true;
-            continue;
-        }
-        if (arg == QStringLiteral("--help")) {
-            usage(err);
-            return 0;
-        }
+    for (const QString& arg : topics) {
         bool ok = false;
         const int number = arg.toInt(&ok);
-        if (!ok || topic != 0 || number < 1 || number > MaximTable::topicCount) {
-            err << "quotara-cli massime: argomento non valido: " << arg << '\n';
-            usage(err);
-            return 2;
-        }
+        if (!ok || topic != 0 || number < 1 || number > MaximTable::topicCount)
+            return line.fail(err, QStringLiteral("argomento non valido: %1").arg(arg));
         topic = number;
     }
+    const bool json = line.parser().isSet(QStringLiteral("json"));
     const MaximTable table = MaximTable::load();
     if (topic == 0)
         listTopics(table, json, out);
     else
         showTopic(table, topic, json, out);
-    return 0;
+    return Cli::success;
 }

@@ -1,5 +1,6 @@
 #include "normscli.h"
 
+#include "app/cli.h"
 #include "articleindex.h"
 
 #include <QJsonArray>
@@ -8,22 +9,23 @@
 
 namespace {
 
-struct Options
+/// The shared part of both commands: `--json` and the words of the
+/// positional arguments.
+std::optional<int> parse(Cli::CommandLine& line, const QStringList& args, QTextStream& out,
+                         QTextStream& err)
 {
-    bool json = false;
-    QStringList words;
-};
+    line.addOption(QCommandLineOption(QStringLiteral("json"), QStringLiteral("scrive JSON")));
+    return line.parse(args, out, err);
+}
 
-Options readOptions(const QStringList& args)
+QString wordsOf(const Cli::CommandLine& line)
 {
-    Options options;
-    for (const QString& arg : args) {
-        if (arg == QStringLiteral("--json"))
-            options.json = true;
-        else
-            options.words.append(arg);
-    }
-    return options;
+    return line.parser().positionalArguments().join(u' ');
+}
+
+bool json(const Cli::CommandLine& line)
+{
+    return line.parser().isSet(QStringLiteral("json"));
 }
 
 QString paneName(const Norms::Article& article)
@@ -49,42 +51,45 @@ void writeJson(QTextStream& out, const QJsonDocument& document)
 
 int cliArticolo(const QStringList& args, QTextStream& out, QTextStream& err)
 {
-    const Options options = readOptions(args);
-    if (options.words.isEmpty()) {
-        err << "uso: quotara-cli articolo [--json] NUMERO (per esempio 456 o 768-bis)\n";
-        return 2;
-    }
-    const QString wanted = options.words.join(u' ');
+    Cli::CommandLine line(QStringLiteral("articolo"), QStringLiteral("NUMERO"),
+                          QStringLiteral("Il testo dell'articolo NUMERO del Codice civile (per "
+                                         "esempio 456 o 768-bis)\ncome lo mostra la finestra "
+                                         "delle norme. Stato 1 se il codice non lo ha."));
+    if (const std::optional<int> done = parse(line, args, out, err))
+        return *done;
+    const QString wanted = wordsOf(line);
+    if (wanted.isEmpty())
+        return line.fail(err, QStringLiteral("manca il numero dell'articolo"));
     const std::optional<Norms::ArticleNumber> number = Norms::ArticleNumber::parse(wanted);
-    if (!number) {
-        err << "quotara-cli: numero di articolo non valido: " << wanted << '\n';
-        return 2;
-    }
+    if (!number)
+        return line.fail(err, QStringLiteral("numero di articolo non valido: %1").arg(wanted));
     const Norms::Article* article = Norms::ArticleIndex::codice().find(*number);
-    if (!article) {
-        err << "quotara-cli: l'articolo " << number->toString() << " non c'è\n";
-        return 1;
-    }
-    if (options.json) {
+    if (!article)
+        return line.fail(err, QStringLiteral("l'articolo %1 non c'è").arg(number->toString()),
+                         Cli::failure);
+    if (json(line)) {
         QJsonObject object = articleJson(*article);
         object.insert(QStringLiteral("testo"), article->text);
         writeJson(out, QJsonDocument(object));
-        return 0;
+        return Cli::success;
     }
     out << article->text << '\n';
-    return 0;
+    return Cli::success;
 }
 
 int cliCerca(const QStringList& args, QTextStream& out, QTextStream& err)
 {
-    const Options options = readOptions(args);
-    const QString needle = options.words.join(u' ');
-    if (needle.trimmed().isEmpty()) {
-        err << "uso: quotara-cli cerca [--json] TESTO\n";
-        return 2;
-    }
+    Cli::CommandLine line(QStringLiteral("cerca"), QStringLiteral("TESTO"),
+                          QStringLiteral("Gli articoli il cui testo contiene TESTO, senza badare "
+                                         "a maiuscole e accenti,\nuno per riga con le parole "
+                                         "intorno. Stato 1 se nessuno lo contiene."));
+    if (const std::optional<int> done = parse(line, args, out, err))
+        return *done;
+    const QString needle = wordsOf(line);
+    if (needle.trimmed().isEmpty())
+        return line.fail(err, QStringLiteral("manca il testo da cercare"));
     const QVector<Norms::ArticleMatch> matches = Norms::ArticleIndex::codice().search(needle);
-    if (options.json) {
+    if (json(line)) {
         QJsonArray list;
         for (const Norms::ArticleMatch& match : matches) {
             QJsonObject object = articleJson(*match.article);
@@ -98,5 +103,5 @@ int cliCerca(const QStringList& args, QTextStream& out, QTextStream& err)
                 << match.context << '\n';
         }
     }
-    return matches.isEmpty() ? 1 : 0;
+    return matches.isEmpty() ? Cli::failure : Cli::success;
 }

@@ -83,11 +83,6 @@ const TitleDescription* titleOf(WindowId id)
     return nullptr;
 }
 
-bool isNormsWindow(WindowId id)
-{
-    return titleOf(id) != nullptr;
-}
-
 QString paneText(const PaneDescription& pane)
 {
     QFile file(pane.resource);

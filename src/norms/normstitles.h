@@ -37,8 +37,6 @@ const std::vector<TitleDescription>& titles();
 /// The Title shown by a norms window; null for any other window.
 const TitleDescription* titleOf(WindowId id);
 
-bool isNormsWindow(WindowId id);
-
 /// The text of one pane, exactly as the window shows it.
 QString paneText(const PaneDescription& pane);
 

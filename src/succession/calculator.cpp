@@ -41,11 +41,6 @@ void Calculator::successioneChange(const QString& text)
     setType(text);
 }
 
-void Calculator::successioneClick(const QString& text)
-{
-    setType(text);
-}
-
 void Calculator::setType(const QString& text)
 {
     m_record.successione = text;

@@ -35,7 +35,6 @@ public:
     /// The type text edited or an item of the type list chosen: sets the type
     /// code (0 for a text that is none of the three words), then recomputes.
     void successioneChange(const QString& text);
-    void successioneClick(const QString& text);
     void beniChange(const QString& text);
     void figliChange(const QString& text);
     void ascendentiChange(const QString& text);

@@ -169,11 +169,24 @@ Reading read(const QString& fileName)
         return failed(file.errorString());
     if (file.size() > maximumSize)
         return failed(QStringLiteral("è troppo grande per un file di dati"));
-    const QByteArray bytes = file.read(maximumSize + 1);
-    if (file.error() != QFileDevice::NoError)
-        return failed(file.errorString());
+    return read(static_cast<QIODevice&>(file));
+}
+
+Reading read(QIODevice& device)
+{
+    // A pipe hands its bytes over in pieces.
+    QByteArray bytes;
+    while (bytes.size() <= maximumSize) {
+        const QByteArray piece = device.read(maximumSize + 1 - bytes.size());
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+    }
     if (bytes.size() > maximumSize)
         return failed(QStringLiteral("è troppo grande per un file di dati"));
+    if (auto* file = qobject_cast<QFileDevice*>(&device);
+        file && file->error() != QFileDevice::NoError)
+        return failed(file->errorString());
     return decode(bytes);
 }
 

@@ -3,6 +3,7 @@
 #include "caserecord.h"
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 
 #include <optional>
@@ -34,6 +35,10 @@ Reading decode(const QByteArray& bytes);
 
 /// Reads the whole file and checks it before giving back a case.
 Reading read(const QString& fileName);
+
+/// Reads an open device (standard input, for one) to its end, with the same
+/// checks.
+Reading read(QIODevice& device);
 
 /// Writes the case to a temporary file and renames it over `fileName`, so the
 /// old file survives any failure. On failure `error` gets the reason.

@@ -47,9 +47,6 @@ public:
     /// dialogs start there (empty: the documents folder).
     static QString lastFolder();
 
-    /// The file name the dialogs remember from their last use.
-    QString dialogFileName() const { return m_dialogFileName; }
-
     static QString openFilter();
     static QString saveFilter();
     /// The entry of the filters that shows only case files.

@@ -1,11 +1,9 @@
 #include "clicalcola.h"
 
-#include "app/numbers.h"
+#include "app/cli.h"
 #include "calculator.h"
-#include "casefile.h"
-#include "caserecord.h"
+#include "caseoptions.h"
 #include "results.h"
-#include "sharerules.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -17,38 +15,9 @@
 #include <array>
 #include <optional>
 
-using namespace Qt::Literals::StringLiterals;
+using namespace Qt::StringLiterals;
 
 namespace {
-
-struct Options
-{
-    QList<std::pair<QString, QString>> values; ///< field option and text, in the given order
-    QString file;
-    QString locale;
-    bool json = false;
-    bool help = false;
-};
-
-// The field options; the short forms are the names of earlier versions.
-QString* fieldOf(CaseRecord& record, const QString& option)
-{
-    if (option == u"--tipologia" || option == u"--tipo")
-        return &record.successione;
-    if (option == u"--beni")
-        return &record.beni;
-    if (option == u"--figli")
-        return &record.figli;
-    if (option == u"--ascendenti")
-        return &record.ascendenti;
-    if (option == u"--fratelli")
-        return &record.fratelli;
-    if (option == u"--coniuge")
-        return &record.coniuge;
-    if (option == u"--de-cuius" || option == u"--decuius")
-        return &record.decuius;
-    return nullptr;
-}
 
 const std::array<QString, 9>& rowNames()
 {
@@ -83,129 +52,6 @@ QString configurationName(int caso)
         u"un figlio"_s,
     };
     return caso >= 0 && caso <= 11 ? names[static_cast<std::size_t>(caso)] : names[0];
-}
-
-const char* usageText()
-{
-    return "uso: quotara-cli calcola [FILE] [--file FILE]\n"
-           "       [--tipologia testamentaria|legittima|entrambe] [--beni VALORE]\n"
-           "       [--figli N] [--ascendenti N] [--coniuge sì|no] [--fratelli N]\n"
-           "       [--de-cuius NOME] [--locale NOME] [--json]\n"
-           "Senza FILE si parte dai dati con cui si apre la finestra (legittima, 100, coniuge "
-           "sì);\n"
-           "le opzioni cambiano i campi del file o di quei dati. I numeri seguono le "
-           "impostazioni\n"
-           "internazionali dell'utente o quelle di --locale (ad esempio it_IT, en_US).\n";
-}
-
-std::optional<QLocale> localeNamed(const QString& name)
-{
-    if (name.isEmpty())
-        return QLocale();
-    const QLocale locale(name);
-    const bool plain = name == u"C" || name == u"POSIX";
-    if (locale.language() == QLocale::C && !plain)
-        return std::nullopt;
-    return locale;
-}
-
-// What is wrong with one option's text under the locale, if anything.
-std::optional<QString> badValue(const QString& option, const QString& value, const QLocale& locale)
-{
-    CaseRecord probe;
-    QString* field = fieldOf(probe, option);
-    if (field == &probe.successione && !typeCode(value))
-        return u"tipologia non valida: %1 (testamentaria, legittima o entrambe)"_s.arg(value);
-    if (field == &probe.coniuge && value != u"sì" && value != u"no")
-        return u"coniuge non valido: %1 (sì o no)"_s.arg(value);
-    CalculatorState state;
-    state.successione = 2;
-    state.beni = u"1"_s;
-    if (field == &probe.beni)
-        state.beni = value;
-    const double count = countReading(value).value_or(-1);
-    if (field == &probe.figli)
-        state.figli = count;
-    if (field == &probe.ascendenti)
-        state.ascendenti = count;
-    if (field == &probe.fratelli)
-        state.fratelli = count;
-    const QString fault = inputFault(state, locale);
-    if (fault.isEmpty())
-        return std::nullopt;
-    return u"%1 %2: %3"_s.arg(option, value, fault);
-}
-
-// Splits "--option=value" so that both spellings read alike.
-QStringList normalised(const QStringList& args)
-{
-    QStringList result;
-    for (const QString& arg : args) {
-        const qsizetype at = arg.indexOf(u'=');
-        if (arg.startsWith(u"--") && at > 2) {
-            result << arg.left(at) << arg.mid(at + 1);
-            continue;
-        }
-        result << arg;
-    }
-    return result;
-}
-
-std::optional<Options> parse(const QStringList& given, QTextStream& err)
-{
-    const QStringList args = normalised(given);
-    Options options;
-    CaseRecord probe;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (arg == u"--json" || arg == u"--help") {
-            (arg == u"--json" ? options.json : options.help) = true;
-            continue;
-        }
-        if (!arg.startsWith(u"--")) {
-            if (!options.file.isEmpty()) {
-                err << "quotara-cli calcola: un solo file di dati alla volta: " << arg << '\n';
-                return std::nullopt;
-            }
-            options.file = arg;
-            continue;
-        }
-        if (arg != u"--file" && arg != u"--locale" && !fieldOf(probe, arg)) {
-            err << "quotara-cli calcola: opzione sconosciuta: " << arg << '\n' << usageText();
-            return std::nullopt;
-        }
-        if (i + 1 >= args.size()) {
-            err << "quotara-cli calcola: manca il valore di " << arg << '\n';
-            return std::nullopt;
-        }
-        const QString& value = args[++i];
-        if (arg == u"--file" && !options.file.isEmpty()) {
-            err << "quotara-cli calcola: un solo file di dati alla volta: " << value << '\n';
-            return std::nullopt;
-        }
-        if (arg == u"--file")
-            options.file = value;
-        else if (arg == u"--locale")
-            options.locale = value;
-        else
-            options.values.append({arg, value});
-    }
-    return options;
-}
-
-std::optional<CaseRecord> caseOf(const Options& options, CaseRecord record, QTextStream& err)
-{
-    if (!options.file.isEmpty()) {
-        const CaseFile::Reading reading = CaseFile::read(options.file);
-        if (!reading.record) {
-            err << "quotara-cli calcola: " << options.file << ": " << reading.fault << '\n';
-            return std::nullopt;
-        }
-        record = *reading.record;
-    }
-    for (const auto& [option, value] : options.values)
-        *fieldOf(record, option) = value;
-    return record;
 }
 
 // The grid as the window lays it out: the row's name, then quota and valore
@@ -304,33 +150,25 @@ void printJson(const Calculator& calculator, QTextStream& out)
 
 int cliCalcola(const QStringList& args, QTextStream& out, QTextStream& err)
 {
-    const std::optional<Options> options = parse(args, err);
-    if (!options)
-        return 2;
-    if (options->help) {
-        out << usageText();
-        return 0;
-    }
-    const std::optional<QLocale> locale = localeNamed(options->locale);
-    if (!locale) {
-        err << "quotara-cli calcola: impostazioni internazionali sconosciute: " << options->locale
-            << " (ad esempio it_IT, en_US)\n";
-        return 2;
-    }
-    for (const auto& [option, value] : options->values) {
-        if (const auto message = badValue(option, value, *locale)) {
-            err << "quotara-cli calcola: " << *message << '\n';
-            return 2;
-        }
-    }
-    Calculator calculator = Calculator::opened(*locale);
-    const std::optional<CaseRecord> record = caseOf(*options, calculator.record(), err);
-    if (!record)
-        return 2;
-    calculator.apply(*record);
-    if (options->json)
+    Cli::CommandLine line(
+        u"calcola"_s, CaseOptions::arguments(),
+        u"Le quote del caso come le mostra la finestra Successione. Il caso viene dal file\n"
+        u"di dati FILE (- per lo standard input) o, senza file, dai dati con cui si apre la\n"
+        u"finestra (legittima, 100, coniuge sì); le opzioni dei campi ne cambiano i dati.\n"
+        u"I numeri seguono le impostazioni internazionali dell'utente o quelle di --locale."_s);
+    CaseOptions::addTo(line);
+    line.addOption(
+        QCommandLineOption(u"json"_s, u"scrive un oggetto JSON con ogni campo dei risultati"_s));
+    if (const std::optional<int> done = line.parse(args, out, err))
+        return *done;
+    const CaseOptions::Reading reading = CaseOptions::read(line.parser());
+    if (!reading.request)
+        return line.fail(err, reading.error);
+    Calculator calculator = Calculator::opened(reading.request->locale);
+    calculator.apply(reading.request->record);
+    if (line.parser().isSet(u"json"_s))
         printJson(calculator, out);
     else
         printText(calculator, out);
-    return 0;
+    return Cli::success;
 }

@@ -19,8 +19,6 @@ public:
     static Valore number(double value) { return Valore(value); }
     static Valore text(const QString& text) { return Valore(text); }
 
-    bool isText() const { return std::holds_alternative<QString>(m_value); }
-
     /// The number, or 0 for a text.
     double number() const;
 

@@ -627,7 +627,7 @@ void SuccessioneWindow::successione_Change(const QString& text)
 
 void SuccessioneWindow::successione_Click()
 {
-    m_calculator.successioneClick(m_successione->currentText());
+    m_calculator.successioneChange(m_successione->currentText());
     render();
 }
 

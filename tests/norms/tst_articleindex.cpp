@@ -1,3 +1,4 @@
+#include "clirun.h"
 #include "norms/articleindex.h"
 #include "norms/normscli.h"
 
@@ -9,24 +10,6 @@
 using namespace Norms;
 
 namespace {
-
-struct CliRun
-{
-    int status = 0;
-    QString out;
-    QString err;
-};
-
-CliRun run(int (*command)(const QStringList&, QTextStream&, QTextStream&), const QStringList& args)
-{
-    CliRun result;
-    QTextStream out(&result.out);
-    QTextStream err(&result.err);
-    result.status = command(args, out, err);
-    out.flush();
-    err.flush();
-    return result;
-}
 
 const QString kPane = QStringLiteral("Art. 1 Prima - Testo uno.\n"
                                      "Secondo comma.\n"
@@ -285,7 +268,7 @@ void TestArticleIndex::cliArticolo()
     QFETCH(QStringList, args);
     QFETCH(int, status);
     QFETCH(QString, start);
-    const CliRun result = run(&::cliArticolo, args);
+    const CliRun result = runCli(&::cliArticolo, args);
     QCOMPARE(result.status, status);
     if (status != 0) {
         QVERIFY(result.out.isEmpty());
@@ -301,7 +284,7 @@ void TestArticleIndex::cliArticolo()
 void TestArticleIndex::cliArticoloJson()
 {
     const CliRun result =
-        run(&::cliArticolo, {QStringLiteral("--json"), QStringLiteral("768-bis")});
+        runCli(&::cliArticolo, {QStringLiteral("--json"), QStringLiteral("768-bis")});
     QCOMPARE(result.status, 0);
     const QJsonObject object = QJsonDocument::fromJson(result.out.toUtf8()).object();
     QCOMPARE(object.value(QStringLiteral("articolo")).toString(), QStringLiteral("768-bis"));
@@ -310,7 +293,8 @@ void TestArticleIndex::cliArticoloJson()
     QCOMPARE(object.value(QStringLiteral("abrogato")).toBool(), false);
     QCOMPARE(object.value(QStringLiteral("testo")).toString(),
              ArticleIndex::codice().find(QStringLiteral("768-bis"))->text);
-    const CliRun repealed = run(&::cliArticolo, {QStringLiteral("--json"), QStringLiteral("716")});
+    const CliRun repealed =
+        runCli(&::cliArticolo, {QStringLiteral("--json"), QStringLiteral("716")});
     QCOMPARE(QJsonDocument::fromJson(repealed.out.toUtf8())
                  .object()
                  .value(QStringLiteral("abrogato"))
@@ -321,7 +305,7 @@ void TestArticleIndex::cliArticoloJson()
 void TestArticleIndex::cliCerca()
 {
     const CliRun result =
-        run(&::cliCerca, {QStringLiteral("PATTO"), QStringLiteral("DI FAMIGLIA")});
+        runCli(&::cliCerca, {QStringLiteral("PATTO"), QStringLiteral("DI FAMIGLIA")});
     QCOMPARE(result.status, 0);
     const QStringList lines = result.out.split(u'\n', Qt::SkipEmptyParts);
     const QVector<ArticleMatch> matches =
@@ -334,13 +318,14 @@ void TestArticleIndex::cliCerca()
         QVERIFY(fields.at(0).startsWith(QStringLiteral("Art. ")));
         QVERIFY(fields.at(2).contains(QStringLiteral("patto di famiglia"), Qt::CaseInsensitive));
     }
-    QCOMPARE(run(&::cliCerca, {QStringLiteral("zzzqqq")}).status, 1);
-    QCOMPARE(run(&::cliCerca, {}).status, 2);
+    QCOMPARE(runCli(&::cliCerca, {QStringLiteral("zzzqqq")}).status, 1);
+    QCOMPARE(runCli(&::cliCerca, {}).status, 2);
 }
 
 void TestArticleIndex::cliCercaJson()
 {
-    const CliRun result = run(&::cliCerca, {QStringLiteral("--json"), QStringLiteral("eredita")});
+    const CliRun result =
+        runCli(&::cliCerca, {QStringLiteral("--json"), QStringLiteral("eredita")});
     QCOMPARE(result.status, 0);
     const QJsonArray list = QJsonDocument::fromJson(result.out.toUtf8()).array();
     QCOMPARE(list.size(), ArticleIndex::codice().search(QStringLiteral("eredità")).size());

@@ -4,6 +4,7 @@
 #include "output/documentfiles.h"
 #include "output/stampaguida.h"
 #include "succession/calculator.h"
+#include "succession/clirelazione.h"
 #include "succession/report.h"
 
 #include "app/quotaramod.h"

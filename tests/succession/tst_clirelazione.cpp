@@ -1,6 +1,6 @@
 #include "clirun.h"
 #include "succession/casefile.h"
-#include "succession/report.h"
+#include "succession/clirelazione.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,6 +35,9 @@ private Q_SLOTS:
     void writes_data();
     void writes();
     void fromACaseFile();
+    void takesTheOptionsOfCalcola_data();
+    void takesTheOptionsOfCalcola();
+    void help();
     void badInput_data();
     void badInput();
     void unwritableTarget();
@@ -83,6 +86,39 @@ void TestCliRelazione::fromACaseFile()
     QCOMPARE(head(target, 2), QByteArray("PK"));
 }
 
+void TestCliRelazione::takesTheOptionsOfCalcola_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("joined values") << QStringList{u"--figli=2"_s, u"--coniuge=no"_s};
+    QTest::newRow("English numbers")
+        << QStringList{u"--figli=2"_s, u"--locale"_s, u"en_US"_s, u"--beni"_s, u"1,000.50"_s};
+    QTest::newRow("short names") << QStringList{u"--tipo"_s, u"entrambe"_s, u"--decuius"_s, u"R"_s};
+    QTest::newRow("one field") << QStringList{u"--figli"_s, u"1"_s};
+}
+
+void TestCliRelazione::takesTheOptionsOfCalcola()
+{
+    QFETCH(QStringList, args);
+    const QString target = m_dir.filePath(u"opzioni.odt"_s);
+    const CliRun result = run(args + QStringList{u"--output"_s, target});
+    QVERIFY2(result.status == 0, qPrintable(result.err));
+    QVERIFY(result.err.isEmpty());
+    QCOMPARE(result.out, target + u'\n');
+    QCOMPARE(head(target, 2), QByteArray("PK"));
+    QVERIFY(QFile::remove(target));
+}
+
+void TestCliRelazione::help()
+{
+    const CliRun result = run({u"--help"_s});
+    QCOMPARE(result.status, 0);
+    QVERIFY(result.err.isEmpty());
+    QVERIFY(result.out.startsWith(u"uso: quotara-cli relazione [OPZIONI] [FILE]\n"_s));
+    for (const QString& option : {u"--figli N"_s, u"--locale NOME"_s, u"-o, --output FILE"_s,
+                                  u"--tipologia, --tipo TIPO"_s, u"Stato di uscita"_s})
+        QVERIFY2(result.out.contains(option), qPrintable(option));
+}
+
 void TestCliRelazione::badInput_data()
 {
     const QString broken = m_dir.filePath(u"rotto"_s);
@@ -100,8 +136,14 @@ void TestCliRelazione::badInput_data()
     QTest::newRow("bad count") << QStringList{u"--figli"_s, u"-1"_s} << u"--figli"_s;
     QTest::newRow("fractional count") << QStringList{u"--fratelli"_s, u"1,5"_s} << u"--fratelli"_s;
     QTest::newRow("bad spouse") << QStringList{u"--coniuge"_s, u"si"_s} << u"--coniuge"_s;
-    QTest::newRow("file and fields")
-        << QStringList{u"--file"_s, broken, u"--figli"_s, u"1"_s} << u"--file"_s;
+    QTest::newRow("broken file with fields")
+        << QStringList{u"--file"_s, broken, u"--figli"_s, u"1"_s}
+        << QDir::toNativeSeparators(broken);
+    QTest::newRow("two case files")
+        << QStringList{broken, u"--file"_s, broken} << u"un solo file"_s;
+    QTest::newRow("unknown locale") << QStringList{u"--locale"_s, u"xx_YY"_s} << u"xx_YY"_s;
+    QTest::newRow("decimal of the other locale")
+        << QStringList{u"--beni"_s, u"1,5"_s, u"--locale"_s, u"en_US"_s} << u"--beni"_s;
     QTest::newRow("broken case file")
         << QStringList{u"--file"_s, broken} << QDir::toNativeSeparators(broken);
     QTest::newRow("missing case file")

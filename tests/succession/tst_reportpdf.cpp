@@ -2,6 +2,7 @@
 #include "output/document.h"
 #include "output/documentfiles.h"
 #include "succession/calculator.h"
+#include "succession/clirelazione.h"
 #include "succession/report.h"
 
 #include <QColor>

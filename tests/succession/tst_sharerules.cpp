@@ -80,9 +80,8 @@ bool runSteps(Calculator& calculator, const QStringList& steps)
         const qsizetype at = step.indexOf(QRegularExpression(u"[=!]"_s));
         const QString field = step.left(at);
         const QString text = step.mid(at + 1);
-        const bool chosen = step[at] == u'!';
         if (field == u"successione")
-            chosen ? calculator.successioneClick(text) : calculator.successioneChange(text);
+            calculator.successioneChange(text);
         else if (field == u"coniuge")
             calculator.coniugeChange(text);
         else if (field == u"figli")
@@ -415,7 +414,7 @@ void TestShareRules::valueThatIsNotANumber()
 {
     Calculator calculator = Calculator::opened();
     calculator.figliChange(u"2"_s);
-    calculator.successioneClick(u"entrambe"_s);
+    calculator.successioneChange(u"entrambe"_s);
     calculator.beniChange(u"120"_s);
     QCOMPARE(calculator.results().quota2[1], u"80,00"_s);
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "clsresize.h"
-#include "windowid.h"
+#include "app/clsresize.h"
+#include "app/windowid.h"
 
 #include <QWidget>
 #include <array>
@@ -10,10 +10,6 @@ class Document;
 class Forms;
 class QLabel;
 class QPushButton;
-
-/// Builds the whole help as one document: the program's name and subtitle,
-/// then every guide, the quick manual first, each on its own page.
-void buildHelpDocument(Document& document);
 
 /// The index of the help: nine entries opening the guides, the tip of the
 /// day and the catalogue; printing of the whole help; the program exit.

@@ -1,15 +1,15 @@
 #include "sommario.h"
-#include "fonts.h"
 
-#include "confermauscita.h"
-#include "forms.h"
-#include "help/helptexts.h"
+#include "app/confermauscita.h"
+#include "app/fonts.h"
+#include "app/forms.h"
+#include "app/prompts.h"
+#include "app/quotaramod.h"
+#include "app/twips.h"
+#include "helpdocument.h"
 #include "output/document.h"
 #include "output/documentfiles.h"
 #include "output/documentpresenter.h"
-#include "prompts.h"
-#include "quotaramod.h"
-#include "twips.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -51,29 +51,6 @@ bool canWriteTo(const QString& folder)
 }
 
 } // namespace
-
-void buildHelpDocument(Document& document)
-{
-    const QChar paragraph(13);
-    const QChar pageBreak(12);
-    document.setFontName(QStringLiteral("Century Gothic"));
-    document.setFontSize(20);
-    document.typeText(Quotaramod::nomeprogramma() + paragraph);
-    document.setFontSize(16);
-    document.typeText(Quotaramod::sottotitolo() + QString(3, paragraph));
-    const QList<WindowId>& guides = HelpTexts::printOrder();
-    for (qsizetype i = 0; i < guides.size(); ++i) {
-        document.typeText(QStringLiteral("Guida: ") + HelpTexts::heading(guides.at(i)) +
-                          QString(2, paragraph));
-        if (i == 0)
-            document.setFontSize(12);
-        QString text = HelpTexts::text(guides.at(i)) + paragraph;
-        if (i + 1 < guides.size())
-            text += pageBreak;
-        document.typeText(text);
-    }
-    document.justifyAll();
-}
 
 Sommario::Sommario(Forms& forms, QWidget* parent)
     : QWidget(parent, Qt::Window), m_forms(forms),

@@ -1,10 +1,11 @@
 #include "app/catalogo.h"
 #include "app/forms.h"
 #include "app/informa.h"
-#include "app/sommario.h"
 #include "app/supportoclienti.h"
 #include "app/twips.h"
+#include "help/helpdocument.h"
 #include "help/helptexts.h"
+#include "help/sommario.h"
 #include "testforms.h"
 
 #include <QApplication>
