@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev
   qt6-qpa-plugins
   libfluidsynth-dev timgm6mb-soundfont
+  libgmp-dev
   clang-format clang libclang-rt-14-dev
   libreoffice-writer-nogui
   fonts-dejavu-core fonts-liberation2
