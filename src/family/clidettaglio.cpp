@@ -40,9 +40,9 @@ QJsonObject sectionJson(const Section& section, bool reserve)
                        {u"passi"_s, QJsonArray::fromStringList(section.passi)}};
     if (reserve) {
         object.insert(u"massa"_s, section.massa->text());
-        object.insert(u"disponibile"_s, QJsonObject{{u"quota"_s, section.disponibile->text()},
-                                                    {u"valore"_s,
-                                                     section.disponibileAmount->text()}});
+        object.insert(u"disponibile"_s,
+                      QJsonObject{{u"quota"_s, section.disponibile->text()},
+                                  {u"valore"_s, section.disponibileAmount->text()}});
     } else {
         object.insert(u"stato"_s, section.stateShare ? QJsonValue(section.stateShare->text())
                                                      : QJsonValue(QJsonValue::Null));
@@ -54,8 +54,7 @@ void printTable(QTextStream& out, const QString& title, const Family::FamilyCase
                 const Section& section)
 {
     out << title << '\n';
-    QList<QStringList> rows{{u"persona"_s, u"relazione"_s, u"quota"_s, u"valore"_s,
-                             u"articoli"_s}};
+    QList<QStringList> rows{{u"persona"_s, u"relazione"_s, u"quota"_s, u"valore"_s, u"articoli"_s}};
     for (const FamilyEngine::HeirShare& share : section.shares) {
         const Family::Person* person = familyCase.find(share.id);
         rows << QStringList{person->displayName(), Family::wordOf(person->relation),
