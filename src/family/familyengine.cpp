@@ -1,5 +1,7 @@
 #include "familyengine.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <map>
 #include <set>
@@ -52,7 +54,15 @@ QStringList sortedArticles(const Articles& articles)
 class Ledger
 {
 public:
-    explicit Ledger(const FamilyCase& familyCase) : m_case(familyCase) {}
+    explicit Ledger(const FamilyCase& familyCase) : m_case(familyCase)
+    {
+        for (const Person& person : familyCase.people) {
+            if (person.relation == Relation::Figlio && !person.parent.isEmpty())
+                m_children[person.parent] << &person;
+        }
+        for (const Person& person : familyCase.people)
+            m_takes[person.id] = computeTakes(person, 0);
+    }
 
     const FamilyCase& familyCase() const { return m_case; }
 
@@ -67,28 +77,11 @@ public:
     void step(const QString& text) { m_passi << text; }
 
     /// The children of `person` in the case.
-    People childrenOf(const Person& person) const
-    {
-        People children;
-        for (const Person& other : m_case.people) {
-            if (other.relation == Relation::Figlio && other.parent == person.id)
-                children << &other;
-        }
-        return children;
-    }
+    People childrenOf(const Person& person) const { return m_children.value(person.id); }
 
     /// Whether the line headed by `person` takes: he is living, or some of his
     /// descendants represent him (arts. 467-468).
-    bool takes(const Person& person, int depth = 0) const
-    {
-        if (isLiving(person))
-            return true;
-        if (depth > m_case.people.size())
-            return false;
-        const People children = childrenOf(person);
-        return std::any_of(children.begin(), children.end(),
-                           [&](const Person* child) { return takes(*child, depth + 1); });
-    }
+    bool takes(const Person& person, int = 0) const { return m_takes.value(person.id); }
 
     /// Gives `share` to the line headed by `person`: to him when living,
     /// otherwise per stirpes to the descendants who represent him.
@@ -146,7 +139,20 @@ public:
     }
 
 private:
+    bool computeTakes(const Person& person, int depth) const
+    {
+        if (isLiving(person))
+            return true;
+        if (depth > m_case.people.size())
+            return false;
+        const People children = childrenOf(person);
+        return std::any_of(children.begin(), children.end(),
+                           [&](const Person* child) { return computeTakes(*child, depth + 1); });
+    }
+
     const FamilyCase& m_case;
+    QHash<QString, People> m_children;
+    QHash<QString, bool> m_takes;
     std::map<QString, Fraction> m_shares;
     std::map<QString, Articles> m_articles;
     Articles m_section;
