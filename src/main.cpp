@@ -1,4 +1,5 @@
 #include "allwindows.h"
+#include "app/accessibility.h"
 #include "app/fluidsynthplayer.h"
 #include "app/fonts.h"
 #include "app/forms.h"
@@ -22,6 +23,7 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Solvano"));
     QApplication::setQuitOnLastWindowClosed(false);
     Numbers::applyNumberLocale();
+    Accessibility::install();
 
     // The layouts were drawn for a small sans-serif face; Liberation Sans has
     // the metrics of the face they were drawn for, DejaVu Sans is wider.

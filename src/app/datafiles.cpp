@@ -9,11 +9,16 @@ namespace DataFiles {
 
 QString locate(const QString& fileName)
 {
-    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(fileName);
+    return locate(fileName, QCoreApplication::applicationDirPath());
+}
+
+QString locate(const QString& fileName, const QString& programFolder)
+{
+    const QString beside = QDir(programFolder).filePath(fileName);
     if (QFileInfo::exists(beside))
         return beside;
-    const QString installed = QDir(QCoreApplication::applicationDirPath())
-                                  .filePath(QStringLiteral("../share/quotara/") + fileName);
+    const QString installed =
+        QDir(programFolder).filePath(QStringLiteral("../share/quotara/") + fileName);
     if (QFileInfo::exists(installed))
         return QFileInfo(installed).canonicalFilePath();
     return QStandardPaths::locate(QStandardPaths::GenericDataLocation,

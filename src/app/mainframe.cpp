@@ -165,6 +165,9 @@ void MainFrame::buildToolbar()
         action->setToolTip(str(info.tooltip));
         action->setText(str(info.tooltip));
     }
+    // Shown when the window is too narrow for every button, as with large fonts.
+    if (auto* more = m_toolbar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(QStringLiteral("altri pulsanti della barra degli strumenti"));
     QAction* own = m_buttons.at(ownButton);
     own->setCheckable(true);
     own->setChecked(true);

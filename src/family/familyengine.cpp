@@ -1,5 +1,7 @@
 #include "familyengine.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <map>
 #include <set>
@@ -20,7 +22,10 @@ bool isSpouse(const Person& person)
     return person.relation == Relation::Coniuge || person.relation == Relation::UnitoCivilmente;
 }
 
-bool isLiving(const Person& person) { return person.status == Status::Vivente; }
+bool isLiving(const Person& person)
+{
+    return person.status == Status::Vivente;
+}
 
 QString absence(const Person& person)
 {
@@ -49,7 +54,15 @@ QStringList sortedArticles(const Articles& articles)
 class Ledger
 {
 public:
-    explicit Ledger(const FamilyCase& familyCase) : m_case(familyCase) {}
+    explicit Ledger(const FamilyCase& familyCase) : m_case(familyCase)
+    {
+        for (const Person& person : familyCase.people) {
+            if (person.relation == Relation::Figlio && !person.parent.isEmpty())
+                m_children[person.parent] << &person;
+        }
+        for (const Person& person : familyCase.people)
+            m_takes[person.id] = computeTakes(person, 0);
+    }
 
     const FamilyCase& familyCase() const { return m_case; }
 
@@ -64,28 +77,11 @@ public:
     void step(const QString& text) { m_passi << text; }
 
     /// The children of `person` in the case.
-    People childrenOf(const Person& person) const
-    {
-        People children;
-        for (const Person& other : m_case.people) {
-            if (other.relation == Relation::Figlio && other.parent == person.id)
-                children << &other;
-        }
-        return children;
-    }
+    People childrenOf(const Person& person) const { return m_children.value(person.id); }
 
     /// Whether the line headed by `person` takes: he is living, or some of his
     /// descendants represent him (arts. 467-468).
-    bool takes(const Person& person, int depth = 0) const
-    {
-        if (isLiving(person))
-            return true;
-        if (depth > m_case.people.size())
-            return false;
-        const People children = childrenOf(person);
-        return std::any_of(children.begin(), children.end(),
-                           [&](const Person* child) { return takes(*child, depth + 1); });
-    }
+    bool takes(const Person& person, int = 0) const { return m_takes.value(person.id); }
 
     /// Gives `share` to the line headed by `person`: to him when living,
     /// otherwise per stirpes to the descendants who represent him.
@@ -143,7 +139,20 @@ public:
     }
 
 private:
+    bool computeTakes(const Person& person, int depth) const
+    {
+        if (isLiving(person))
+            return true;
+        if (depth > m_case.people.size())
+            return false;
+        const People children = childrenOf(person);
+        return std::any_of(children.begin(), children.end(),
+                           [&](const Person* child) { return computeTakes(*child, depth + 1); });
+    }
+
     const FamilyCase& m_case;
+    QHash<QString, People> m_children;
+    QHash<QString, bool> m_takes;
     std::map<QString, Fraction> m_shares;
     std::map<QString, Articles> m_articles;
     Articles m_section;
@@ -172,8 +181,13 @@ Classes classify(const Ledger& ledger)
     for (const Person& person : familyCase.people) {
         if (person.status == Status::Indegno)
             classes.unworthy = true;
-        if (!person.parent.isEmpty())
+        if (!person.parent.isEmpty()) {
+            const Person* parent = familyCase.find(person.parent);
+            if (person.status == Status::Rinunziante && !ledger.takes(person) && parent &&
+                !isLiving(*parent))
+                classes.renouncers << &person;
             continue;
+        }
         const bool living = isLiving(person);
         switch (person.relation) {
         case Relation::Coniuge:
@@ -275,12 +289,14 @@ void giveAscendants(Ledger& ledger, const Classes& classes, const Fraction& shar
                     namesOf(classes.ascendants)));
 }
 
-int weightOf(const Person& sibling) { return sibling.bond == Bond::Unilaterale ? 1 : 2; }
+int weightOf(const Person& sibling)
+{
+    return sibling.bond == Bond::Unilaterale ? 1 : 2;
+}
 
 /// Gives the brothers' and sisters' share by heads, a half-sibling's head
 /// counting half of a full one's (art. 570).
-void giveSiblings(Ledger& ledger, const Classes& classes, const Fraction& share,
-                  Articles articles)
+void giveSiblings(Ledger& ledger, const Classes& classes, const Fraction& share, Articles articles)
 {
     if (articles.empty())
         articles.insert(570);
@@ -300,8 +316,7 @@ void giveSiblings(Ledger& ledger, const Classes& classes, const Fraction& share,
 /// missing parent's place taken by the further ascendants, the ascendants
 /// never below half of `share`; with a spouse never below a quarter of the
 /// estate (art. 582).
-void giveConcurrence(Ledger& ledger, const Classes& classes, const Fraction& share,
-                     bool withSpouse)
+void giveConcurrence(Ledger& ledger, const Classes& classes, const Fraction& share, bool withSpouse)
 {
     const int parentHeads = classes.parents.isEmpty() ? 1 : int(classes.parents.size());
     int weight = 2 * parentHeads;
@@ -332,7 +347,8 @@ void giveConcurrence(Ledger& ledger, const Classes& classes, const Fraction& sha
 void noteAbsentees(Ledger& ledger, const Classes& classes, bool reserve)
 {
     for (const Person* renouncer : classes.renouncers) {
-        ledger.cite(reserve ? std::initializer_list<int>{521} : std::initializer_list<int>{521, 522});
+        ledger.cite(reserve ? std::initializer_list<int>{521}
+                            : std::initializer_list<int>{521, 522});
         ledger.step(u"%1 ha rinunziato e non ha discendenti che lo rappresentino: è considerato "
                     u"come se non fosse mai stato chiamato (art. 521%2)."_s.arg(
                         renouncer->displayName(), reserve ? QString() : u", 522"_s));
@@ -381,10 +397,11 @@ void giveChildren(Ledger& ledger, const Classes& classes)
             spouseShare.text()));
     }
     const Fraction each = block / Fraction(lines);
-    ledger.step(u"I figli (%1) escludono ascendenti, fratelli e sorelle e altri parenti; "
-                u"dividono %2 in parti uguali, %3 per ciascuno o per la sua stirpe (art. %4)."_s.arg(
-                    namesOf(classes.children), block.text(), each.text(),
-                    classes.spouse ? u"581"_s : u"566"_s));
+    ledger.step(
+        u"I figli (%1) escludono ascendenti, fratelli e sorelle e altri parenti; "
+        u"dividono %2 in parti uguali, %3 per ciascuno o per la sua stirpe (art. %4)."_s.arg(
+            namesOf(classes.children), block.text(), each.text(),
+            classes.spouse ? u"581"_s : u"566"_s));
     for (const Person* child : classes.children)
         ledger.giveLine(*child, each, articles);
 }
@@ -463,8 +480,7 @@ void noteDisputedReserve(Ledger& ledger, const Classes& classes)
 {
     if (classes.renouncers.isEmpty())
         return;
-    const bool counted =
-        ledger.familyCase().renouncerReserve == RenouncerReserve::Computato;
+    const bool counted = ledger.familyCase().renouncerReserve == RenouncerReserve::Computato;
     ledger.step(
         u"Punto controverso: se il legittimario che rinunzia senza rappresentanti si conti nel "
         u"calcolo della riserva. Qui %1 (%2)."_s.arg(
@@ -530,7 +546,8 @@ Section riserva(const FamilyCase& familyCase)
         if (renouncer->relation == Relation::Genitore && countsRenouncer(familyCase, *renouncer))
             parents << renouncer;
     }
-    const bool ascendants = childLines.isEmpty() && (!parents.isEmpty() || !classes.ascendants.isEmpty());
+    const bool ascendants =
+        childLines.isEmpty() && (!parents.isEmpty() || !classes.ascendants.isEmpty());
 
     Fraction childBlock, spouseShare, ascendantShare;
     Articles childArticles{536}, spouseArticles, ascendantArticles;

@@ -92,6 +92,8 @@ void Sommario::addEntry(int index, int top, const QString& caption)
 {
     auto* button = new QPushButton(QStringLiteral("--->"), this);
     button->setObjectName(QStringLiteral("puls_%1").arg(index));
+    // The arrow says nothing to a screen reader; the entry it opens does.
+    button->setAccessibleName(caption);
     button->setGeometry(Twips::rect(240, top, 375, 255));
     connect(button, &QPushButton::clicked, this, [this, index] { puls_Click(index); });
 

@@ -110,6 +110,7 @@ void Massime::buildControls()
 
     m_list1 = new QListWidget(area);
     m_list1->setObjectName(QStringLiteral("List1"));
+    m_list1->setAccessibleName(QStringLiteral("argomenti delle massime"));
     m_list1->setStyleSheet(QStringLiteral("background-color: white;"));
     m_list1->setGeometry(Twips::rect(120, 1080, 2535, 4350));
 
@@ -119,6 +120,7 @@ void Massime::buildControls()
 
     m_hscroll1 = new QScrollBar(Qt::Horizontal, area);
     m_hscroll1->setObjectName(QStringLiteral("HScroll1"));
+    m_hscroll1->setAccessibleName(QStringLiteral("massima dell'argomento da visualizzare"));
     m_hscroll1->setGeometry(Twips::rect(2760, 1200, 5415, 375));
     m_hscroll1->setRange(1, 100);
     m_hscroll1->setSingleStep(1);
@@ -137,6 +139,7 @@ void Massime::buildControls()
 
     m_sent = new QPlainTextEdit(area);
     m_sent->setObjectName(QStringLiteral("sent"));
+    m_sent->setAccessibleName(QStringLiteral("testo della massima"));
     m_sent->setGeometry(Twips::rect(2760, 1680, 6615, 3720));
     m_sent->setReadOnly(true);
     m_sent->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

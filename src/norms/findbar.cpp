@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QToolButton>
 
 FindBar::FindBar(QWidget* parent) : QToolBar(parent)
 {
@@ -15,7 +16,10 @@ FindBar::FindBar(QWidget* parent) : QToolBar(parent)
     addWidget(new QLabel(QStringLiteral(" Trova: "), this));
     m_trova = new QLineEdit(this);
     m_trova->setObjectName(QStringLiteral("trova"));
+    m_trova->setAccessibleName(QStringLiteral("trova negli articoli"));
     m_trova->setClearButtonEnabled(true);
+    for (auto* clear : m_trova->findChildren<QToolButton*>())
+        clear->setAccessibleName(QStringLiteral("cancella il testo da cercare"));
     m_trova->setToolTip(QStringLiteral("testo da cercare negli articoli della finestra "
                                        "(maiuscole e accenti non contano)"));
     addWidget(m_trova);
@@ -30,9 +34,13 @@ FindBar::FindBar(QWidget* parent) : QToolBar(parent)
     next->setShortcuts({QKeySequence(Qt::Key_F3)});
     for (QAction* action : {previous, next})
         action->setShortcutContext(Qt::WindowShortcut);
+    // The arrows and the cross are pictures; a screen reader speaks these names.
+    widgetForAction(previous)->setAccessibleName(QStringLiteral("risultato precedente"));
+    widgetForAction(next)->setAccessibleName(QStringLiteral("risultato successivo"));
 
     m_esito = new QLabel(this);
     m_esito->setObjectName(QStringLiteral("esito"));
+    m_esito->setAccessibleDescription(QStringLiteral("esito della ricerca"));
     m_esito->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("nessun risultato  ")));
     addWidget(m_esito);
     addSeparator();
@@ -40,6 +48,7 @@ FindBar::FindBar(QWidget* parent) : QToolBar(parent)
     addWidget(new QLabel(QStringLiteral(" Vai all'articolo: "), this));
     m_articolo = new QLineEdit(this);
     m_articolo->setObjectName(QStringLiteral("articolo"));
+    m_articolo->setAccessibleName(QStringLiteral("vai all'articolo numero"));
     m_articolo->setToolTip(QStringLiteral("numero dell'articolo, per esempio 536 o 768-bis"));
     m_articolo->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("768-quinquies__")));
     addWidget(m_articolo);
@@ -52,6 +61,10 @@ FindBar::FindBar(QWidget* parent) : QToolBar(parent)
     chiudi->setToolTip(QStringLiteral("chiudi la barra di ricerca (Esc)"));
     chiudi->setShortcut(QKeySequence(Qt::Key_Escape));
     chiudi->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    widgetForAction(chiudi)->setAccessibleName(QStringLiteral("chiudi la barra di ricerca"));
+
+    if (auto* more = findChild<QWidget*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(QStringLiteral("altri comandi della barra di ricerca"));
 
     connect(m_trova, &QLineEdit::textChanged, this, &FindBar::findTextChanged);
     connect(m_trova, &QLineEdit::returnPressed, this, &FindBar::findNext);

@@ -91,6 +91,14 @@ QString paneText(const PaneDescription& pane)
     return QString::fromUtf8(file.readAll());
 }
 
+QString currencyNotice()
+{
+    QFile file(QStringLiteral(":/norms/data/vigenza.txt"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QStringLiteral("Testo vigente al ") + QString::fromUtf8(file.readAll()).trimmed();
+}
+
 QStringList paneTexts(const TitleDescription& title)
 {
     QStringList texts;

@@ -43,4 +43,8 @@ QString paneText(const PaneDescription& pane);
 /// The texts of every pane of the Title, top to bottom.
 QStringList paneTexts(const TitleDescription& title);
 
+/// "Testo vigente al 8 dicembre 2026": the date up to which the texts were
+/// checked against the law, read from the data beside them.
+QString currencyNotice();
+
 } // namespace Norms

@@ -40,6 +40,14 @@ QVector<PaneGeometry> paneGeometries(std::size_t count)
     }
 }
 
+// A pane inside the frame would otherwise take the frame's heading as its name.
+QString paneName(const Norms::PaneDescription& pane)
+{
+    return QStringLiteral("testo degli articoli da %1 a %2 del Codice Civile")
+        .arg(pane.firstArticle)
+        .arg(pane.lastArticle);
+}
+
 void scrollToTop(QPlainTextEdit* pane)
 {
     pane->moveCursor(QTextCursor::Start);
@@ -93,6 +101,7 @@ void NormsWindow::buildControls()
     for (qsizetype i = 0; i < texts.size(); ++i) {
         auto* pane = new QPlainTextEdit(frame3);
         pane->setObjectName(QStringLiteral("Text%1").arg(i + 1));
+        pane->setAccessibleName(paneName(m_title.panes.at(static_cast<std::size_t>(i))));
         pane->setGeometry(Twips::rect(120, geometries.at(i).top, 9015, geometries.at(i).height));
         pane->setFont(Fonts::sansSerif(8.25, false));
         pane->setReadOnly(true);

@@ -16,6 +16,7 @@ void stampanorme(Document& document, const TitleDescription& title)
     document.typeText(QStringLiteral("Articoli del Codice Civile") + paragraph + paragraph);
     document.typeText(title.frameHeading + paragraph + paragraph);
     document.setFontSize(10);
+    document.typeText(currencyNotice() + paragraph + paragraph);
     for (const QString& text : paneTexts(title))
         document.typeText(text + paragraph);
     document.justifyAll();

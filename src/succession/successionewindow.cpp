@@ -1,6 +1,6 @@
 #include "successionewindow.h"
+#include "app/accessibility.h"
 #include "app/fonts.h"
-
 #include "app/forms.h"
 #include "app/prompts.h"
 #include "app/quotaramod.h"
@@ -9,6 +9,7 @@
 #include "output/document.h"
 #include "output/documentpresenter.h"
 #include "report.h"
+#include "resultnames.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -169,6 +170,37 @@ const QString& unilateralText()
     return text;
 }
 
+// The inputs inside the heirs frame would otherwise take the frame's title as
+// their name, the lists their current value, the "?" buttons their caption.
+void nameForScreenReaders(const QWidget& window)
+{
+    Accessibility::nameChildren(
+        window, {
+                    {u"decuius", u"de cuius, nome del defunto"},
+                    {u"successione", u"tipologia della successione"},
+                    {u"beni", u"valore dei beni"},
+                    {u"figli", u"numero di figli"},
+                    {u"ascendenti", u"numero di ascendenti"},
+                    {u"coniuge", u"coniuge superstite, sì o no"},
+                    {u"fratelli", u"numero di fratelli"},
+                    {u"spiega1_1", u"spiegazione: chi è il de cuius"},
+                    {u"spiega1_2", u"spiegazione: perché conta la tipologia della successione"},
+                    {u"spiega1_3", u"spiegazione: come stimare il valore dei beni"},
+                    {u"spiega1_4", u"spiegazione: la quota dei figli"},
+                    {u"spiega1_5", u"spiegazione: chi sono gli ascendenti"},
+                    {u"spiega1_6", u"spiegazione: i diritti del coniuge"},
+                    {u"spiega1_7", u"spiegazione: i fratelli unilaterali"},
+                    {u"spiega1_8", u"spiegazione: la quota disponibile"},
+                    {u"spiega1_9", u"spiegazione: la percentuale di ciascun figlio"},
+                    {u"spiega1_10", u"spiegazione: la quota di ciascun ascendente"},
+                    {u"spiega1_11", u"spiegazione: la quota di ciascun fratello unilaterale"},
+                    {u"guidafinestra", u"informazioni sulla tipologia di successione"},
+                    {u"art", u"articoli del Codice Civile applicati"},
+                    {u"Text1", u"diritti del coniuge superstite, art. 540 secondo comma"},
+                    {u"nota", u"nota sul tipo di successione"},
+                });
+}
+
 } // namespace
 
 FrameDescription SuccessioneWindow::frameDescription()
@@ -252,6 +284,7 @@ SuccessioneWindow::SuccessioneWindow(Forms& forms, QWidget* parent)
     buildGeneralData(area);
     buildHeirsFrame(area);
     buildFoot(area);
+    nameForScreenReaders(*this);
     render();
     connectHandlers();
     orderTabs();
@@ -674,6 +707,10 @@ void SuccessioneWindow::render()
         for (int column = 1; column <= 2; ++column) {
             m_fractions[row][column]->setText(results.fraction(row, column));
             m_amounts[row][column]->setText(results.amount(row, column));
+            m_fractions[row][column]->setAccessibleName(
+                ResultNames::fractionCell(results, row, column));
+            m_amounts[row][column]->setAccessibleName(
+                ResultNames::amountCell(results, row, column));
         }
     }
     if (m_art->toPlainText() != results.art)

@@ -62,6 +62,23 @@ void placeButton(QPushButton* button, const QRect& twips)
     button->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
 }
 
+// Read-only text boxes would otherwise have no name and the "?" buttons only their caption.
+void nameForScreenReaders(QWidget& window)
+{
+    const auto& aspects = WillTexts::aspects();
+    for (std::size_t i = 0; i < aspects.size(); ++i) {
+        const WillTexts::Aspect& aspect = aspects[i];
+        if (auto* text = window.findChild<QWidget*>(aspect.textName))
+            text->setAccessibleName(aspect.heading);
+        if (auto* spiega = window.findChild<QWidget*>(QStringLiteral("spiega_%1").arg(i + 1)))
+            spiega->setAccessibleName(QStringLiteral("spiegazione: ") + aspect.heading);
+    }
+    if (auto* advice = window.findChild<QWidget*>(QStringLiteral("Text2")))
+        advice->setAccessibleName(WillTexts::adviceHeading());
+    if (auto* example = window.findChild<QWidget*>(QStringLiteral("esempio")))
+        example->setAccessibleName(WillTexts::exampleHeading());
+}
+
 } // namespace
 
 FrameDescription TestamentoWindow::frameDescription()
@@ -100,6 +117,7 @@ TestamentoWindow::TestamentoWindow(Forms& forms, QWidget* parent)
     buildFoot(area);
     m_files.setReport([this](const QString& status, bool) { m_passo->setText(status); });
     m_passo->setText(WillTexts::passoIniziale());
+    nameForScreenReaders(*this);
 
     const QSize size(Twips::toPixels(kDesignWidth), Twips::toPixels(kDesignHeight));
     resize(size);

@@ -57,7 +57,8 @@ void TestStampanorme::documentHoldsTheTitle()
 
     QString expected = Quotaramod::nomeprogramma() + u'\n' + Quotaramod::sottotitolo() +
                        QStringLiteral("\n\nArticoli del Codice Civile\n\n") +
-                       description.frameHeading + QStringLiteral("\n\n");
+                       description.frameHeading + QStringLiteral("\n\n") + currencyNotice() +
+                       QStringLiteral("\n\n");
     for (const QString& text : paneTexts(description))
         expected += text + u'\n';
     const QString printed = document.plainText();
@@ -69,6 +70,7 @@ void TestStampanorme::documentHoldsTheTitle()
     QCOMPARE(sizeOf(blockStartingWith(text, Quotaramod::sottotitolo())), 18.0);
     QCOMPARE(sizeOf(blockStartingWith(text, QStringLiteral("Articoli del Codice Civile"))), 12.0);
     QCOMPARE(sizeOf(blockStartingWith(text, description.frameHeading)), 12.0);
+    QCOMPARE(sizeOf(blockStartingWith(text, currencyNotice())), 10.0);
     QCOMPARE(sizeOf(blockStartingWith(text, paneTexts(description).first().section(u'\n', 0, 0))),
              10.0);
     const QTextBlock last =

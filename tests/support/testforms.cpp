@@ -1,4 +1,5 @@
 #include "testforms.h"
+#include "app/accessibility.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -6,6 +7,7 @@
 TestForms::TestForms() : forms(prompts, presenter, music)
 {
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    Accessibility::install();
 }
 
 TestForms::~TestForms()
