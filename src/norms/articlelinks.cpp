@@ -24,13 +24,14 @@ qsizetype endOf(const Norms::ArticleReference& reference)
 } // namespace
 
 ArticleLinks::ArticleLinks(QPlainTextEdit* box, Finder finder, Follow follow)
-    : QObject(box), m_box(box), m_finder(std::move(finder)), m_follow(std::move(follow))
+    : QObject(box), m_box(box), m_viewport(box->viewport()), m_finder(std::move(finder)),
+      m_follow(std::move(follow))
 {
     // The box is read-only: marking the links must not fill an undo stack.
     m_box->document()->setUndoRedoEnabled(false);
     m_box->viewport()->setMouseTracking(true);
     m_box->installEventFilter(this);
-    m_box->viewport()->installEventFilter(this);
+    m_viewport->installEventFilter(this);
     connect(m_box, &QPlainTextEdit::textChanged, this, &ArticleLinks::relink);
     relink();
 }
@@ -133,7 +134,7 @@ bool ArticleLinks::eventFilter(QObject* watched, QEvent* event)
         }
         return false;
     }
-    if (watched != m_box->viewport())
+    if (watched != m_viewport)
         return false;
     switch (event->type()) {
     case QEvent::MouseMove: {

@@ -9,6 +9,7 @@
 
 class Forms;
 class QPlainTextEdit;
+class QWidget;
 
 /// Makes the article references of a read-only text box links to the Civil
 /// Code. The references are found again whenever the box's text changes. A
@@ -71,6 +72,9 @@ private:
     int lastShown() const;
 
     QPlainTextEdit* m_box;
+    /// Kept apart from the box: events reach the filter while the box is being
+    /// destroyed, when it can no longer be asked for its viewport.
+    QWidget* m_viewport;
     Finder m_finder;
     Follow m_follow;
     QVector<Norms::ArticleReference> m_references;
