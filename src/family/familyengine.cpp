@@ -81,7 +81,7 @@ public:
 
     /// Whether the line headed by `person` takes: he is living, or some of his
     /// descendants represent him (arts. 467-468).
-    bool takes(const Person& person, int = 0) const { return m_takes.value(person.id); }
+    bool takes(const Person& person) const { return m_takes.value(person.id); }
 
     /// Gives `share` to the line headed by `person`: to him when living,
     /// otherwise per stirpes to the descendants who represent him.
@@ -94,7 +94,7 @@ public:
         }
         People representatives;
         for (const Person* child : childrenOf(person)) {
-            if (takes(*child, depth + 1))
+            if (takes(*child))
                 representatives << child;
         }
         if (representatives.isEmpty() || depth > m_case.people.size())

@@ -7,6 +7,7 @@
 #include "app/quotaramod.h"
 #include "app/twips.h"
 #include "maximprintout.h"
+#include "norms/articlelinks.h"
 #include "output/document.h"
 #include "output/documentpresenter.h"
 
@@ -147,6 +148,7 @@ void Massime::buildControls()
     m_sent->setFont(Fonts::sansSerif(9.75));
     m_sent->setTabChangesFocus(true);
     m_sent->installEventFilter(this);
+    ArticleLinks::attach(m_sent, m_forms, ArticleLinks::prose());
 
     m_frame.makeFootButton(QStringLiteral("aiuto"))->setGeometry(Twips::rect(120, 5760, 1095, 375));
     m_frame.makeFootButton(QStringLiteral("guidainlinea"))

@@ -4,6 +4,7 @@
 #include "app/forms.h"
 #include "app/quotaramod.h"
 #include "app/twips.h"
+#include "articlelinks.h"
 #include "findbar.h"
 #include "output/document.h"
 #include "output/documentpresenter.h"
@@ -16,8 +17,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <algorithm>
 
 namespace {
 
@@ -110,6 +113,7 @@ void NormsWindow::buildControls()
         pane->setPlainText(texts.at(i));
         m_panes.append(pane);
         m_foldedPanes.append(Norms::FoldedText(texts.at(i)));
+        linkPane(static_cast<int>(i));
     }
 
     m_frame.makeFootButton(QStringLiteral("aiuto"))->setGeometry(Twips::rect(120, 5760, 1095, 375));
@@ -150,6 +154,42 @@ void NormsWindow::buildControls()
     openArticle->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     connect(openArticle, &QAction::triggered, m_findBar, &FindBar::openArticle);
     addActions({openFind, openArticle});
+}
+
+// Links the references the law makes inside a pane; the "Art. 456" that opens
+// an entry names the entry itself and is no link.
+void NormsWindow::linkPane(int index)
+{
+    QVector<Norms::TextSpan> heads;
+    for (const Norms::Article& article : Norms::ArticleIndex::codice().articles()) {
+        if (article.title == m_title.id && article.pane == index)
+            heads.append({article.position, 5 + article.label.size()});
+    }
+    const auto inHead = [heads](const Norms::ArticleReference& reference) {
+        return std::any_of(heads.cbegin(), heads.cend(), [&reference](const Norms::TextSpan& head) {
+            return head.start <= reference.span.start &&
+                   reference.span.start < head.start + head.length;
+        });
+    };
+    const ArticleLinks::Finder prose = ArticleLinks::prose();
+    ArticleLinks::attach(m_panes.at(index), m_forms, [prose, inHead](const QString& text) {
+        QVector<Norms::ArticleReference> references = prose(text);
+        references.removeIf(inHead);
+        return references;
+    });
+    // Paging moves the view with the scroll bar's signals blocked: watch the view itself.
+    connect(m_panes.at(index), &QPlainTextEdit::updateRequest, this, [this](const QRect&, int dy) {
+        if (dy != 0)
+            paneScrolled();
+    });
+}
+
+void NormsWindow::paneScrolled()
+{
+    if (m_placing || !m_highlighted)
+        return;
+    m_highlighted = nullptr;
+    highlight();
 }
 
 void NormsWindow::Form_Load()
@@ -198,6 +238,7 @@ int NormsWindow::find(const QString& text)
 {
     m_matches.clear();
     m_current = -1;
+    m_highlighted = nullptr;
     for (int pane = 0; pane < m_foldedPanes.size(); ++pane) {
         const QVector<Norms::TextSpan> spans = m_foldedPanes.at(pane).findAll(text);
         for (const Norms::TextSpan& span : spans)
@@ -258,6 +299,16 @@ void NormsWindow::clearSelections()
 void NormsWindow::highlight()
 {
     QVector<QList<QTextEdit::ExtraSelection>> selections(m_panes.size());
+    if (m_highlighted && m_highlighted->pane < m_panes.size()) {
+        QTextEdit::ExtraSelection selection;
+        selection.cursor = QTextCursor(m_panes.at(m_highlighted->pane)->document());
+        selection.cursor.setPosition(static_cast<int>(m_highlighted->position));
+        selection.cursor.setPosition(
+            static_cast<int>(m_highlighted->position + m_highlighted->text.size()),
+            QTextCursor::KeepAnchor);
+        selection.format.setBackground(QColor(200, 230, 255));
+        selections[m_highlighted->pane].append(selection);
+    }
     for (int i = 0; i < m_matches.size(); ++i) {
         const Match& match = m_matches.at(i);
         QTextEdit::ExtraSelection selection;
@@ -306,9 +357,12 @@ void NormsWindow::showArticle(const Norms::Article& article)
     QPlainTextEdit* pane = m_panes.value(article.pane);
     if (!pane)
         return;
+    const QScopedValueRollback placing(m_placing, true);
     // Scrolling to the end first makes the entry's line come to the top, not the bottom.
     pane->moveCursor(QTextCursor::End);
     pane->ensureCursorVisible();
     pane->setTextCursor(QTextCursor(pane->document()->findBlockByNumber(article.line)));
     pane->ensureCursorVisible();
+    m_highlighted = &article;
+    highlight();
 }

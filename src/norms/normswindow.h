@@ -46,8 +46,11 @@ public:
     /// holds it, otherwise this window closes, as on a toolbar switch, and the
     /// Title that holds it opens there. False when the code has no such article.
     bool vaiAllArticolo(const QString& number);
-    /// Scrolls the article's pane so that the entry's first line is at the top.
+    /// Scrolls the article's pane so that the entry's first line is at the top
+    /// and highlights the article until the user scrolls or searches.
     void showArticle(const Norms::Article& article);
+    /// The article highlighted by showArticle(); null when none is.
+    const Norms::Article* highlightedArticle() const { return m_highlighted; }
 
 private:
     struct Match
@@ -62,6 +65,8 @@ private:
     void showMatch(int index);
     void clearSelections();
     void highlight();
+    void linkPane(int index);
+    void paneScrolled();
     void updateStatus();
 
     Forms& m_forms;
@@ -76,4 +81,6 @@ private:
     QVector<Norms::FoldedText> m_foldedPanes;
     QVector<Match> m_matches;
     int m_current = -1;
+    const Norms::Article* m_highlighted = nullptr;
+    bool m_placing = false; ///< true while the window itself scrolls a pane
 };

@@ -1,8 +1,8 @@
 #include "report.h"
 
 #include "app/numbers.h"
-#include "sharerules.h"
 #include "output/document.h"
+#include "sharerules.h"
 
 #include <array>
 #include <optional>

@@ -6,6 +6,7 @@
 #include "app/quotaramod.h"
 #include "app/twips.h"
 #include "gridcasetaker.h"
+#include "norms/articlelinks.h"
 #include "output/document.h"
 #include "output/documentpresenter.h"
 #include "report.h"
@@ -396,6 +397,7 @@ void SuccessioneWindow::buildHeirsFrame(QWidget* area)
         ->setWordWrap(true);
     m_art = fixedText(frame, u"art"_s, QString(), articlesTip, kCyan,
                       Twips::rect(6720, 1200, 615, 1215));
+    ArticleLinks::attach(m_art, m_forms, ArticleLinks::numbers());
     fixedText(frame, u"Text1"_s, text1Text(), u"visualizza i diritti del coniuge superstite"_s,
               kYellow, Twips::rect(7440, 360, 1695, 2055));
     m_nota = fixedText(frame, u"nota"_s, QString(), u"note sul tipo di successione"_s, kYellow,

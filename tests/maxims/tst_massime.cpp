@@ -1,6 +1,8 @@
 #include "app/quotaramod.h"
 #include "maxims/massime.h"
 #include "maxims/maximtable.h"
+#include "norms/articleindex.h"
+#include "norms/normswindow.h"
 #include "testforms.h"
 
 #include <QAction>
@@ -14,6 +16,8 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
+
+void registerNormsWindows(Forms& forms);
 
 namespace {
 
@@ -97,6 +101,7 @@ private Q_SLOTS:
     void inlineHelp();
     void ownButtonReshowsTheWindow();
     void windowNumberShowsTheMaximsGuide();
+    void referencesInTheMaximAreLinks();
 };
 
 void TestMassime::loadsWithNoTopicChosen()
@@ -423,6 +428,27 @@ void TestMassime::windowNumberShowsTheMaximsGuide()
     QVERIFY(f.t.forms.loadedForm(WindowId::guidamassime)->isVisible());
     QVERIFY(f.t.forms.isLoaded(WindowId::massime));
     QVERIFY(f.t.prompts.calls().isEmpty());
+}
+
+void TestMassime::referencesInTheMaximAreLinks()
+{
+    Fixture f;
+    registerNormsWindows(f.t.forms);
+    f.t.forms.show(WindowId::massime);
+    QVERIFY(QTest::qWaitForWindowExposed(f.window));
+    f.choose(1);
+    auto* sent = f.child<QPlainTextEdit>(QStringLiteral("sent"));
+    const qsizetype at = sent->toPlainText().indexOf(QStringLiteral("art. 476 c.c."));
+    QVERIFY(at >= 0);
+    QTextCursor cursor(sent->document());
+    cursor.setPosition(static_cast<int>(at) + 6);
+    QTest::mouseClick(sent->viewport(), Qt::LeftButton, {}, sent->cursorRect(cursor).center());
+    auto* titoloI = qobject_cast<NormsWindow*>(f.t.forms.loadedForm(WindowId::titoloI));
+    QVERIFY(titoloI);
+    QCOMPARE(titoloI->highlightedArticle(),
+             Norms::ArticleIndex::codice().find(QStringLiteral("476")));
+    QVERIFY(f.window->isVisible());
+    QCOMPARE(f.window->argomento(), 1);
 }
 
 QTEST_MAIN(TestMassime)

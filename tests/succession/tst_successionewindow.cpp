@@ -1,5 +1,7 @@
 #include "app/quotaramod.h"
 #include "app/twips.h"
+#include "norms/articleindex.h"
+#include "norms/normswindow.h"
 #include "succession/calculator.h"
 #include "succession/gridcasetaker.h"
 #include "succession/successionewindow.h"
@@ -21,6 +23,8 @@
 #include <memory>
 
 using namespace Qt::Literals::StringLiterals;
+
+void registerNormsWindows(Forms& forms);
 
 class TestSuccessioneWindow : public QObject
 {
@@ -58,12 +62,16 @@ private Q_SLOTS:
     void savingIsVisible();
     void noSavingWithoutTheName();
     void dialogsStartWhereTheLastCaseWas();
+    void articlesAreLinks_data();
+    void articlesAreLinks();
 
 private:
     QString label(const QString& name) const;
     QLineEdit* edit(const QString& name) const;
     void chooseItem(const QString& comboName, const QString& text);
     void retype(QLineEdit* field, const QString& text);
+    /// The norms window showing `label` highlighted, null when none does.
+    NormsWindow* showing(const QString& label) const;
 
     QTemporaryDir m_home;
     std::unique_ptr<TestForms> m_t;
@@ -719,6 +727,62 @@ void TestSuccessioneWindow::dialogsStartWhereTheLastCaseWas()
         m_window->findChild<QAction*>(name)->trigger();
         QCOMPARE(QDir(m_t->prompts.last().request.directory), QDir(dir.path()));
     }
+}
+
+NormsWindow* TestSuccessioneWindow::showing(const QString& label) const
+{
+    const Norms::Article* article = Norms::ArticleIndex::codice().find(label);
+    auto* window =
+        article ? qobject_cast<NormsWindow*>(m_t->forms.loadedForm(article->title)) : nullptr;
+    if (!window || !window->isVisible() || window->highlightedArticle() != article)
+        return nullptr;
+    return window;
+}
+
+void TestSuccessioneWindow::articlesAreLinks_data()
+{
+    QTest::addColumn<bool>("keyboard");
+    QTest::addColumn<int>("link");
+    QTest::addColumn<QString>("article");
+    QTest::newRow("click 581") << false << 1 << u"581"_s;
+    QTest::newRow("click 540") << false << 0 << u"540"_s;
+    QTest::newRow("Tab, Enter") << true << 0 << u"540"_s;
+    QTest::newRow("Tab, Tab, Enter") << true << 1 << u"581"_s;
+}
+
+// Each article number of `art` opens its Title at the article, and the
+// calculator stays open underneath.
+void TestSuccessioneWindow::articlesAreLinks()
+{
+    QFETCH(bool, keyboard);
+    QFETCH(int, link);
+    QFETCH(QString, article);
+    registerNormsWindows(m_t->forms);
+    QTest::keyClicks(edit(u"figli"_s), u"2"_s);
+    auto* art = m_window->findChild<QPlainTextEdit*>(u"art"_s);
+    QCOMPARE(art->toPlainText(), u"540 581"_s);
+
+    if (keyboard) {
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        QWidget* before = art->previousInFocusChain();
+        while (!(before->focusPolicy() & Qt::TabFocus) || !before->isVisible())
+            before = before->previousInFocusChain();
+        before->setFocus();
+        QTest::keyClick(before, Qt::Key_Tab);
+        QVERIFY(art->hasFocus());
+        for (int i = 0; i < link; ++i)
+            QTest::keyClick(art, Qt::Key_Tab);
+        QCOMPARE(art->textCursor().selectedText(), article);
+        QTest::keyClick(art, Qt::Key_Return);
+    } else {
+        QTextCursor cursor(art->document());
+        cursor.setPosition(art->toPlainText().indexOf(article) + 1);
+        QTest::mouseClick(art->viewport(), Qt::LeftButton, {}, art->cursorRect(cursor).center());
+    }
+    QVERIFY(showing(article));
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_window->findChild<QLineEdit*>(u"figli"_s)->text(), u"2"_s);
 }
 
 QTEST_MAIN(TestSuccessioneWindow)
