@@ -8,6 +8,7 @@
 #include "familymodel.h"
 #include "familyreport.h"
 #include "gridcase.h"
+#include "norms/articlelinks.h"
 #include "output/document.h"
 #include "output/documentpresenter.h"
 
@@ -70,40 +71,70 @@ QLineEdit* lineEdit(const QString& name, const QString& accessible)
     return edit;
 }
 
+constexpr int ArticlesColumn = 4;
+
 QTableWidget* sharesTable(const QString& name, const QString& accessible)
 {
     auto* table = new QTableWidget(0, 5);
     table->setObjectName(name);
     table->setAccessibleName(accessible);
     table->setHorizontalHeaderLabels(
-        {u"Erede"_s, u"Quota"_s, u"Denominatore comune"_s, u"Valore"_s, u"Articoli"_s});
+        {u"Erede"_s, u"Quota"_s, u"Den. comune"_s, u"Valore"_s, u"Articoli"_s});
+    table->horizontalHeaderItem(2)->setToolTip(u"la quota sul denominatore comune a tutte"_s);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setTabKeyNavigation(false);
     table->verticalHeader()->hide();
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->horizontalHeader()->setStretchLastSection(true);
     return table;
 }
 
 QString articlesText(const QStringList& articles)
 {
-    return articles.isEmpty() ? QString() : u"art. "_s + articles.join(u", "_s);
+    if (articles.isEmpty())
+        return {};
+    return (articles.size() == 1 ? u"art. "_s : u"artt. "_s) + articles.join(u", "_s);
+}
+
+/// The articles of one heir's share as links: a click, or Tab and Enter,
+/// opens the Title at the article.
+QPlainTextEdit* articleLinks(const QString& heir, const QString& articles, Forms& forms)
+{
+    auto* box = new QPlainTextEdit(articles);
+    box->setObjectName(u"articoli"_s);
+    box->setAccessibleName(u"Articoli della quota di %1"_s.arg(heir));
+    box->setReadOnly(true);
+    box->setFrameShape(QFrame::NoFrame);
+    box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->document()->setDocumentMargin(1);
+    ArticleLinks::attach(box, forms, ArticleLinks::numbers());
+    return box;
 }
 
 void fillShares(QTableWidget* table, const FamilyOutcome::Section& section,
-                const FamilyCase& familyCase)
+                const FamilyCase& familyCase, Forms& forms)
 {
     table->setRowCount(0);
-    const auto addRow = [table](const QStringList& cells) {
+    QWidget* previous = table;
+    const auto addRow = [table, &forms, &previous](const QStringList& cells) {
         const int row = table->rowCount();
         table->insertRow(row);
-        for (int column = 0; column < cells.size(); ++column) {
+        for (int column = 0; column < ArticlesColumn; ++column) {
             auto* item = new QTableWidgetItem(cells.at(column));
-            if (column == 1 || column == 2 || column == 3)
+            if (column > 0)
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             table->setItem(row, column, item);
         }
+        const QString& articles = cells.at(ArticlesColumn);
+        // The links cover the item, which sizes the column and is what a
+        // screen reader or a copy of the row reads.
+        table->setItem(row, ArticlesColumn, new QTableWidgetItem(articles));
+        QPlainTextEdit* links = articleLinks(cells.first(), articles, forms);
+        table->setCellWidget(row, ArticlesColumn, links);
+        QWidget::setTabOrder(previous, links);
+        previous = links;
     };
     for (const FamilyOutcome::HeirShare& share : section.shares) {
         const Person* person = familyCase.find(share.id);
@@ -184,7 +215,7 @@ DettaglioWindow::DettaglioWindow(Forms& forms, QWidget* parent)
     m_relictum->clear();
     m_modified = false;
     recompute();
-    resize(1100, 760);
+    resize(1240, 760);
 }
 
 DettaglioWindow::~DettaglioWindow() = default;
@@ -451,12 +482,17 @@ QWidget* DettaglioWindow::buildResults()
     m_passi->setObjectName(u"passi"_s);
     m_passi->setAccessibleName(u"Passi del calcolo con i loro articoli"_s);
     m_passi->setReadOnly(true);
+    ArticleLinks::attach(m_passi, m_forms, ArticleLinks::prose());
     auto* steps = new QVBoxLayout(stepsBox);
     steps->addWidget(m_passi);
 
     splitter->addWidget(m_legittimaBox);
     splitter->addWidget(m_testamentariaBox);
     splitter->addWidget(stepsBox);
+    // The tables need the width of their five columns; the steps wrap.
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 3);
+    splitter->setStretchFactor(2, 2);
     return splitter;
 }
 
@@ -832,7 +868,7 @@ void DettaglioWindow::showOutcome(const FamilyOutcome::Outcome& outcome)
     m_testamentariaBox->setVisible(outcome.testamentaria.has_value());
     QStringList steps;
     if (const auto& section = outcome.legittima) {
-        fillShares(m_quoteLegittima, *section, familyCase);
+        fillShares(m_quoteLegittima, *section, familyCase, m_forms);
         m_statoLegittima->setText(
             section->stateShare ? u"allo Stato (art. 586): %1"_s.arg(section->stateShare->text())
                                 : QString());
@@ -840,7 +876,7 @@ void DettaglioWindow::showOutcome(const FamilyOutcome::Outcome& outcome)
         steps << section->passi;
     }
     if (const auto& section = outcome.testamentaria) {
-        fillShares(m_quoteTestamentaria, *section, familyCase);
+        fillShares(m_quoteTestamentaria, *section, familyCase, m_forms);
         m_disponibile->setText(section->disponibile && section->disponibileAmount
                                    ? u"quota disponibile: %1, %2"_s.arg(
                                          section->disponibile->text(),

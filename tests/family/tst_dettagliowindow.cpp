@@ -5,6 +5,9 @@
 #include "family/familyfilecommands.h"
 #include "family/familylabels.h"
 #include "family/familymodel.h"
+#include "norms/articleindex.h"
+#include "norms/articlelinks.h"
+#include "norms/normswindow.h"
 #include "succession/casefile.h"
 #include "succession/successionewindow.h"
 #include "testforms.h"
@@ -32,6 +35,7 @@ using namespace Qt::Literals::StringLiterals;
 using namespace Family;
 
 void registerHelpWindows(Forms& forms);
+void registerNormsWindows(Forms& forms);
 
 class TestDettaglioWindow : public QObject
 {
@@ -61,6 +65,9 @@ private Q_SLOTS:
     void fromTheGridAsksAboutAscendants_data();
     void fromTheGridAsksAboutAscendants();
     void fromTheGridAsksBeforeDroppingChanges();
+    void shareArticlesAreLinks_data();
+    void shareArticlesAreLinks();
+    void stepArticlesAreLinks();
 
 private:
     template <class T> T* child(const QString& name) const
@@ -76,6 +83,8 @@ private:
     /// The rows of a shares table: "name quota valore".
     QStringList shares(const QString& table) const;
     void buildIssueFamily();
+    /// The norms window showing `label` highlighted, null when none does.
+    NormsWindow* showing(const QString& label) const;
 
     std::unique_ptr<TestForms> m_t;
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -629,6 +638,81 @@ void TestDettaglioWindow::fromTheGridAsksBeforeDroppingChanges()
     m_t->prompts.clear();
     m_window->startFromGrid(record, Results{});
     QVERIFY(m_t->prompts.calls().isEmpty());
+}
+
+NormsWindow* TestDettaglioWindow::showing(const QString& label) const
+{
+    const Norms::Article* article = Norms::ArticleIndex::codice().find(label);
+    auto* window =
+        article ? qobject_cast<NormsWindow*>(m_t->forms.loadedForm(article->title)) : nullptr;
+    if (!window || !window->isVisible() || window->highlightedArticle() != article)
+        return nullptr;
+    return window;
+}
+
+void TestDettaglioWindow::shareArticlesAreLinks_data()
+{
+    QTest::addColumn<int>("tabs");
+    QTest::addColumn<QString>("article");
+    // Anna's share rests on art. 581; Sara's on 467, 468, 469 and 581.
+    QTest::newRow("spouse") << 1 << u"581"_s;
+    QTest::newRow("grandchild, first") << 2 << u"467"_s;
+    QTest::newRow("grandchild, second") << 3 << u"468"_s;
+    QTest::newRow("grandchild, last") << 5 << u"581"_s;
+}
+
+// From the shares table, Tab reaches each article of each heir in turn and
+// Enter opens its Title at the article; the window stays as it was.
+void TestDettaglioWindow::shareArticlesAreLinks()
+{
+    QFETCH(int, tabs);
+    QFETCH(QString, article);
+    registerNormsWindows(m_t->forms);
+    choose(u"tipologia"_s, u"legittima"_s);
+    buildIssueFamily();
+    auto* table = child<QTableWidget>(u"quotelegittima"_s);
+    QCOMPARE(table->item(1, 4)->text(), u"artt. 467, 468, 469, 581"_s);
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    table->setFocus();
+    for (int i = 0; i < tabs; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    auto* links = qobject_cast<QPlainTextEdit*>(QApplication::focusWidget());
+    QVERIFY(links);
+    QCOMPARE(links->objectName(), u"articoli"_s);
+    QCOMPARE(links->textCursor().selectedText(), article);
+    QTest::keyClick(links, Qt::Key_Return);
+    QVERIFY(showing(article));
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(shares(u"quotelegittima"_s).size(), 3);
+}
+
+// Every article the steps cite is a link, and a click on one opens it.
+void TestDettaglioWindow::stepArticlesAreLinks()
+{
+    registerNormsWindows(m_t->forms);
+    buildIssueFamily();
+    QVERIFY(m_window->outcome());
+    auto* passi = child<QPlainTextEdit>(u"passi"_s);
+    auto* links = passi->findChild<ArticleLinks*>();
+    QVERIFY(links);
+    QSet<QString> linked;
+    for (const Norms::ArticleReference& reference : links->references())
+        linked.insert(reference.article.toString());
+    QStringList cited;
+    for (const auto& section : {m_window->outcome()->legittima, m_window->outcome()->testamentaria})
+        cited << section->articles;
+    for (const QString& article : cited)
+        QVERIFY2(linked.contains(article), qPrintable(article));
+
+    const QString text = passi->toPlainText();
+    QTextCursor cursor(passi->document());
+    cursor.setPosition(text.indexOf(u"art. 521"_s) + 6);
+    passi->ensureCursorVisible();
+    passi->setTextCursor(cursor);
+    passi->ensureCursorVisible();
+    QTest::mouseClick(passi->viewport(), Qt::LeftButton, {}, passi->cursorRect(cursor).center());
+    QVERIFY(showing(u"521"_s));
 }
 
 QTEST_MAIN(TestDettaglioWindow)
