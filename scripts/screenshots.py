@@ -37,8 +37,10 @@ def click(node):
 def shoot(window, path):
     time.sleep(1.0)  # the last repaint
     box = extents(window)
-    # AT-SPI gives Qt's device-independent pixels; the screen has device pixels.
-    scale = float(os.environ.get("QT_SCALE_FACTOR", "1"))
+    # AT-SPI gives Qt's device-independent pixels; the screen has device pixels,
+    # scaled by the factor and by the logical dots per inch over Qt's 96.
+    scale = (float(os.environ.get("QT_SCALE_FACTOR", "1")) *
+             float(os.environ.get("QT_FONT_DPI", "96")) / 96)
     geometry = [round(value * scale) for value in (box.width, box.height, box.x, box.y)]
     subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % tuple(geometry),
                     "+repage",

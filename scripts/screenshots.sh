@@ -13,6 +13,8 @@ if ! command -v import >/dev/null; then
   echo "screenshots: 'import' (imagemagick) is missing; scripts/deps.sh installs it" >&2
   exit 1
 fi
-scale=${QT_SCALE_FACTOR:-1}
-SCREEN="$((1280 * ${scale%.*}))x$((1024 * ${scale%.*}))" \
+# The screen grows with the windows: by the scale factor and by the logical dpi over 96.
+screen=$(awk -v f="${QT_SCALE_FACTOR:-1}" -v d="${QT_FONT_DPI:-96}" \
+  'BEGIN { s = f * d / 96; printf "%dx%d", 1280 * s + 0.5, 1024 * s + 0.5 }')
+SCREEN=$screen \
   "$here/with-atspi.sh" "$here/screenshots.py" "$program" "$folder"

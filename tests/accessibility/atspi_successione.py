@@ -14,8 +14,8 @@ import time
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
 
 import pyatspi  # noqa: E402
-from quotara_atspi import (Program, application, pass_splash, run_loop, wait_for,  # noqa: E402
-                           walk)
+from quotara_atspi import (Program, application, pass_splash, press, run_loop,  # noqa: E402
+                           showing, wait_for, wait_for_window, walk)
 
 INPUTS = [
     "de cuius, nome del defunto",
@@ -46,6 +46,13 @@ CELLS = [
 ]
 
 TAB = 0xFF09
+# Two other windows a screen-reader user reaches from the calculator.
+NORMS_BUTTON = "visualizza finestra Norme (Successioni legittime)"
+NORMS_TITLE = "Quotara: articoli dal 565 al 586 del Codice Civile"
+MAXIMS_BUTTON = "visualizza finestra Massime"
+MAXIMS_TITLE = "Clienti: massime"
+# A name that tells nothing on its own: empty, a lone sign, or a bare number.
+UNHELPFUL = {"", "?", "...", "0", "1"}
 
 failures = []
 
@@ -140,6 +147,32 @@ def check_tab_order(window, named):
         fail("tab order of the inputs: %s" % order)
 
 
+def check_every_control_named(window, title):
+    """Every control the Tab key reaches says what it is."""
+    unnamed = []
+    controls = 0
+    for node in walk(window):
+        state = node.getState()
+        if not state.contains(pyatspi.STATE_FOCUSABLE) or not showing(node):
+            continue
+        controls += 1
+        if node.name.strip() in UNHELPFUL:
+            unnamed.append("%s '%s'" % (node.getRoleName(), node.name))
+    if controls < 3:
+        fail("%s: only %d controls reached" % (title, controls))
+    if unnamed:
+        fail("%s: controls without a useful name: %s" % (title, unnamed))
+    print("%s: %d controls, all named" % (title, controls), flush=True)
+
+
+def check_other_windows(app, succession):
+    press(succession, NORMS_BUTTON)
+    norms = wait_for_window(app, NORMS_TITLE)
+    check_every_control_named(norms, NORMS_TITLE)
+    press(norms, MAXIMS_BUTTON)
+    check_every_control_named(wait_for_window(app, MAXIMS_TITLE), MAXIMS_TITLE)
+
+
 def main():
     program = Program(sys.argv[1])
     try:
@@ -151,6 +184,8 @@ def main():
             check_cells(window)
             check_announcement(window, named)
             check_tab_order(window, named)
+        check_every_control_named(window, "succession window")
+        check_other_windows(app, window)
     except TimeoutError as error:
         fail(str(error))
     finally:
@@ -158,7 +193,8 @@ def main():
     if failures:
         print(output)
         return 1
-    print("succession window read through AT-SPI: %d inputs, %d result cells, tab order"
+    print("read through AT-SPI: the succession window's %d inputs, %d result cells and tab "
+          "order; every control of it, of the norms and of the maxims window named"
           % (len(INPUTS), len(CELLS)))
     return 0
 
