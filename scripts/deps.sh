@@ -14,6 +14,8 @@ packages=(
   fonts-dejavu-core fonts-liberation2
   xdg-utils
   poppler-utils
+  dpkg-dev lintian
+  xvfb dbus at-spi2-core python3-pyatspi imagemagick
 )
 
 missing=()
