@@ -1,12 +1,12 @@
 #include "clidettaglio.h"
 
+#include "app/cli.h"
 #include "familyengine.h"
 #include "familyfile.h"
 #include "familyreport.h"
 #include "output/document.h"
 #include "output/documentfiles.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -16,7 +16,7 @@
 #include <QJsonObject>
 
 #include <algorithm>
-#include <cstdio>
+#include <optional>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -90,110 +90,104 @@ void printTable(QTextStream& out, const QString& title, const Family::FamilyCase
         out << "- " << passo << '\n';
 }
 
-QByteArray readInput(const QString& name, QString* error)
+/// The bytes of the case file, or none with `error` saying why.
+std::optional<QByteArray> readInput(const QString& name, QString& error)
 {
     QFile file;
-    const bool opened = name == u"-"_s ? file.open(stdin, QIODevice::ReadOnly)
-                                       : (file.setFileName(name), file.open(QIODevice::ReadOnly));
-    if (!opened) {
-        *error = u"impossibile leggere %1: %2"_s.arg(name, file.errorString());
-        return {};
+    if (!Cli::openInput(file, name)) {
+        error = u"impossibile leggere %1: %2"_s.arg(Cli::inputName(name), file.errorString());
+        return std::nullopt;
     }
     QByteArray bytes = file.read(FamilyFile::maximumSize + 1);
-    if (bytes.size() > FamilyFile::maximumSize)
-        *error = u"%1 è troppo grande per essere un file di caso"_s.arg(name);
+    if (bytes.size() > FamilyFile::maximumSize) {
+        error = u"%1 è troppo grande per essere un file di caso"_s.arg(Cli::inputName(name));
+        return std::nullopt;
+    }
     return bytes;
 }
 
-/// Writes the detailed report to an OpenDocument Text or PDF file; 0 when written.
-int writeReport(const QString& fileName, const Family::FamilyCase& familyCase,
-                const FamilyEngine::Outcome& outcome, QTextStream& out, QTextStream& err)
+/// Writes the detailed report to an OpenDocument Text or PDF file.
+int writeReport(const Cli::CommandLine& line, const QString& fileName,
+                const Family::FamilyCase& familyCase, const FamilyEngine::Outcome& outcome,
+                QTextStream& out, QTextStream& err)
 {
     const bool pdf = QFileInfo(fileName).suffix().toLower() == u"pdf";
     // Laying out PDF pages needs the font database of a GUI application.
-    if (pdf && !qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        err << "quotara-cli dettaglio: la scrittura in PDF richiede la grafica di Qt, non "
-               "avviata; usare -o FILE.odt\n";
-        return 1;
-    }
+    if (pdf && !qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return line.fail(err,
+                         u"la scrittura in PDF richiede la grafica di Qt, non avviata; usare "
+                         u"-o FILE.odt"_s,
+                         Cli::failure);
     Document document;
     buildFamilyReport(document, familyCase, outcome);
     QString error;
     const bool written = pdf ? DocumentFiles::writePdf(document.textDocument(), fileName, &error)
                              : DocumentFiles::writeOdt(document.textDocument(), fileName, &error);
-    if (!written) {
-        err << "quotara-cli dettaglio: impossibile scrivere " << fileName << ": " << error << '\n';
-        return 1;
-    }
+    if (!written)
+        return line.fail(err, u"impossibile scrivere %1: %2"_s.arg(fileName, error), Cli::failure);
     out << fileName << '\n';
-    return 0;
+    return Cli::success;
+}
+
+void printJson(const FamilyEngine::Outcome& outcome, QTextStream& out)
+{
+    QJsonObject object;
+    if (outcome.legittima)
+        object.insert(u"legittima"_s, sectionJson(*outcome.legittima, false));
+    if (outcome.testamentaria)
+        object.insert(u"riserva"_s, sectionJson(*outcome.testamentaria, true));
+    out << QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented));
+}
+
+void printText(const Family::FamilyCase& familyCase, const FamilyEngine::Outcome& outcome,
+               QTextStream& out)
+{
+    if (outcome.legittima)
+        printTable(out, u"Successione legittima"_s, familyCase, *outcome.legittima);
+    if (outcome.legittima && outcome.testamentaria)
+        out << '\n';
+    if (outcome.testamentaria)
+        printTable(out, u"Quote di riserva e disponibile"_s, familyCase, *outcome.testamentaria);
 }
 
 } // namespace
 
 int cliDettaglio(const QStringList& args, QTextStream& out, QTextStream& err)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        u"Le quote di una famiglia reale, da un file quotara-famiglia/1 (JSON)."_s);
-    const QCommandLineOption json(u"json"_s, u"Scrive il risultato in JSON."_s);
-    const QCommandLineOption help(QStringList{u"h"_s, u"help"_s}, u"Mostra questo aiuto."_s);
+    Cli::CommandLine line(
+        u"dettaglio"_s, u"FILE"_s,
+        u"Le quote di una famiglia reale, da un file quotara-famiglia/1 (JSON); con - il\n"
+        u"file si legge dallo standard input."_s);
+    const QCommandLineOption json(u"json"_s, u"scrive il risultato in JSON"_s);
     const QCommandLineOption document(
         QStringList{u"o"_s, u"output"_s},
-        u"Scrive la relazione del calcolo in un file OpenDocument o PDF."_s, u"FILE"_s);
-    parser.addOption(json);
-    parser.addOption(document);
-    parser.addOption(help);
-    parser.addPositionalArgument(u"FILE"_s, u"Il file del caso, o - per lo standard input."_s);
-    if (!parser.parse(QStringList{u"quotara-cli dettaglio"_s} + args)) {
-        err << "quotara-cli dettaglio: " << parser.errorText() << '\n';
-        return 2;
-    }
-    if (parser.isSet(help)) {
-        out << parser.helpText();
-        return 0;
-    }
-    if (parser.positionalArguments().size() != 1) {
-        err << "quotara-cli dettaglio: indicare un file di caso (o - per lo standard input)\n";
-        return 2;
-    }
-    const QString output = parser.value(document);
+        u"scrive la relazione del calcolo in un file OpenDocument (.odt) o PDF (.pdf)"_s,
+        u"FILE"_s);
+    line.addOptions({json, document});
+    if (const std::optional<int> done = line.parse(args, out, err))
+        return *done;
+    const QStringList files = line.parser().positionalArguments();
+    if (files.size() != 1)
+        return line.fail(err, files.isEmpty()
+                                  ? u"indicare un file di caso (o - per lo standard input)"_s
+                                  : u"indicare un solo file di caso"_s);
+    const QString output = line.parser().value(document);
     const QString suffix = QFileInfo(output).suffix().toLower();
-    if (parser.isSet(document) && suffix != u"odt" && suffix != u"pdf") {
-        err << "quotara-cli dettaglio: il file da scrivere deve finire in .odt o .pdf: " << output
-            << '\n';
-        return 2;
-    }
-    const QString name = parser.positionalArguments().first();
+    if (line.parser().isSet(document) && suffix != u"odt" && suffix != u"pdf")
+        return line.fail(err, u"il file da scrivere deve finire in .odt o .pdf: %1"_s.arg(output));
     QString error;
-    const QByteArray bytes = readInput(name, &error);
-    if (!error.isEmpty()) {
-        err << "quotara-cli dettaglio: " << error << '\n';
-        return 2;
-    }
-    const FamilyFile::Reading reading = FamilyFile::decode(bytes);
-    if (!reading.familyCase) {
-        err << "quotara-cli dettaglio: " << name << ": " << reading.fault << '\n';
-        return 2;
-    }
+    const std::optional<QByteArray> bytes = readInput(files.first(), error);
+    if (!bytes)
+        return line.fail(err, error);
+    const FamilyFile::Reading reading = FamilyFile::decode(*bytes);
+    if (!reading.familyCase)
+        return line.fail(err, u"%1: %2"_s.arg(Cli::inputName(files.first()), reading.fault));
     const FamilyEngine::Outcome outcome = FamilyEngine::compute(*reading.familyCase);
-    if (parser.isSet(document))
-        return writeReport(output, *reading.familyCase, outcome, out, err);
-    if (parser.isSet(json)) {
-        QJsonObject object;
-        if (outcome.legittima)
-            object.insert(u"legittima"_s, sectionJson(*outcome.legittima, false));
-        if (outcome.testamentaria)
-            object.insert(u"riserva"_s, sectionJson(*outcome.testamentaria, true));
-        out << QJsonDocument(object).toJson(QJsonDocument::Indented);
-        return 0;
-    }
-    if (outcome.legittima)
-        printTable(out, u"Successione legittima"_s, *reading.familyCase, *outcome.legittima);
-    if (outcome.legittima && outcome.testamentaria)
-        out << '\n';
-    if (outcome.testamentaria)
-        printTable(out, u"Quote di riserva e disponibile"_s, *reading.familyCase,
-                   *outcome.testamentaria);
-    return 0;
+    if (line.parser().isSet(document))
+        return writeReport(line, output, *reading.familyCase, outcome, out, err);
+    if (line.parser().isSet(json))
+        printJson(outcome, out);
+    else
+        printText(*reading.familyCase, outcome, out);
+    return Cli::success;
 }

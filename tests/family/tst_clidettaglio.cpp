@@ -39,6 +39,10 @@ private Q_SLOTS:
     void tableNamesPeopleAndSteps();
     void badInput_data();
     void badInput();
+    void commandLine_data();
+    void commandLine();
+    void writesTheReport_data();
+    void writesTheReport();
 
 private:
     QString write(const QByteArray& bytes)
@@ -110,6 +114,69 @@ void TestCliDettaglio::badInput()
     QCOMPARE(run.status, 2);
     QCOMPARE(run.out, QString());
     QVERIFY2(run.err.contains(culprit), qPrintable(run.err));
+}
+
+void TestCliDettaglio::commandLine_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("printed");
+    QTest::addColumn<QString>("reported");
+    const QString file = u"CASO"_s;
+    QTest::newRow("help") << QStringList{u"--help"_s} << 0
+                          << u"uso: quotara-cli dettaglio [OPZIONI] FILE"_s << QString();
+    QTest::newRow("help names -o")
+        << QStringList{u"-h"_s} << 0 << u"-o, --output FILE"_s << QString();
+    QTest::newRow("unknown option") << QStringList{file, u"--xyz"_s} << 2 << QString()
+                                    << u"quotara-cli dettaglio: opzione sconosciuta: --xyz"_s;
+    QTest::newRow("no file") << QStringList{u"--json"_s} << 2 << QString()
+                             << u"indicare un file di caso"_s;
+    QTest::newRow("two files") << QStringList{file, file} << 2 << QString()
+                               << u"indicare un solo file di caso"_s;
+    QTest::newRow("-o without a file")
+        << QStringList{file, u"-o"_s} << 2 << QString() << u"manca il valore di"_s;
+    QTest::newRow("-o of another kind") << QStringList{file, u"-o"_s, u"caso.doc"_s} << 2
+                                        << QString() << u"deve finire in .odt o .pdf"_s;
+    QTest::newRow("missing file") << QStringList{u"/nessuna/cartella/caso.json"_s} << 2 << QString()
+                                  << u"impossibile leggere"_s;
+}
+
+// The options, the help and the faults of the command line, as every command
+// of the tool has them.
+void TestCliDettaglio::commandLine()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QFETCH(QString, printed);
+    QFETCH(QString, reported);
+    args.replaceInStrings(u"CASO"_s, write(example));
+    const CliRun run = runCli(cliDettaglio, args);
+    QCOMPARE(run.status, status);
+    QVERIFY2(run.out.contains(printed), qPrintable(run.out));
+    QVERIFY2(run.err.contains(reported), qPrintable(run.err));
+    if (status == 2)
+        QCOMPARE(run.out, QString());
+}
+
+void TestCliDettaglio::writesTheReport_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::newRow("short") << u"-o"_s;
+    QTest::newRow("long") << u"--output"_s;
+}
+
+void TestCliDettaglio::writesTheReport()
+{
+    QFETCH(QString, option);
+    const QString document = m_dir.filePath(u"relazione.odt"_s);
+    const CliRun run = runCli(cliDettaglio, {write(example), option, document});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.out.trimmed(), document);
+    QFile written(document);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    // An OpenDocument file is a zip archive that opens with its mimetype.
+    QVERIFY(written.read(80).contains("application/vnd.oasis.opendocument.text"));
 }
 
 QTEST_GUILESS_MAIN(TestCliDettaglio)
