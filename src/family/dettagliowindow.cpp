@@ -190,16 +190,16 @@ DettaglioWindow::DettaglioWindow(Forms& forms, QWidget* parent)
     layout->addWidget(middle, 2);
     layout->addWidget(buildResults(), 3);
 
+    // The comparison and status lines are read by their text, which says
+    // what it is, as the succession window's guidance line is.
     m_confronto = new QLabel;
     m_confronto->setObjectName(u"confronto"_s);
-    m_confronto->setAccessibleName(u"Confronto con la finestra Successione"_s);
     m_confronto->setWordWrap(true);
     m_confronto->hide();
     layout->addWidget(m_confronto);
 
     m_passo = new QLabel;
     m_passo->setObjectName(u"passo"_s);
-    m_passo->setAccessibleName(u"Stato del calcolo"_s);
     m_passo->setWordWrap(true);
     m_passo->setStyleSheet(u"background-color: #ffff00;"_s);
     layout->addWidget(m_passo);
@@ -456,7 +456,6 @@ QWidget* DettaglioWindow::buildResults()
     m_quoteLegittima = sharesTable(u"quotelegittima"_s, u"Quote della successione legittima"_s);
     m_statoLegittima = new QLabel;
     m_statoLegittima->setObjectName(u"statolegittima"_s);
-    m_statoLegittima->setAccessibleName(u"Quota dello Stato"_s);
     auto* legittima = new QVBoxLayout(m_legittimaBox);
     legittima->addWidget(m_quoteLegittima);
     legittima->addWidget(m_statoLegittima);
@@ -467,10 +466,8 @@ QWidget* DettaglioWindow::buildResults()
         sharesTable(u"quotetestamentaria"_s, u"Quote di riserva della successione testamentaria"_s);
     m_disponibile = new QLabel;
     m_disponibile->setObjectName(u"disponibile"_s);
-    m_disponibile->setAccessibleName(u"Quota disponibile"_s);
     m_massa = new QLabel;
     m_massa->setObjectName(u"massa"_s);
-    m_massa->setAccessibleName(u"Massa dell'art. 556"_s);
     auto* testamentaria = new QVBoxLayout(m_testamentariaBox);
     testamentaria->addWidget(m_quoteTestamentaria);
     testamentaria->addWidget(m_disponibile);
