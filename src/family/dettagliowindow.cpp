@@ -206,6 +206,7 @@ DettaglioWindow::DettaglioWindow(Forms& forms, QWidget* parent)
     setCentralWidget(central);
 
     buildMenus();
+    orderTabs();
     connectGeneral();
     connectPersonForm();
     connect(m_model, &FamilyModel::peopleChanged, this, &DettaglioWindow::edited);
@@ -439,8 +440,8 @@ QWidget* DettaglioWindow::buildPersonForm()
     form->addRow(u"&nome:"_s, m_nome);
     form->addRow(u"re&lazione:"_s, m_relazione);
     form->addRow(u"&stato:"_s, m_stato);
-    form->addRow(u"vi&ncolo:"_s, m_vincolo);
-    form->addRow(u"li&nea:"_s, m_linea);
+    form->addRow(u"v&incolo:"_s, m_vincolo);
+    form->addRow(u"line&a:"_s, m_linea);
     form->addRow(u"g&rado:"_s, m_grado);
     form->addRow(u"se&parazione:"_s, m_separazione);
     return m_persona;
@@ -491,6 +492,18 @@ QWidget* DettaglioWindow::buildResults()
     splitter->setStretchFactor(1, 3);
     splitter->setStretchFactor(2, 2);
     return splitter;
+}
+
+void DettaglioWindow::orderTabs()
+{
+    // From the tree Tab goes straight to the chosen person's fields, then to
+    // the buttons that add people, which the Famiglia menu and Ins also reach.
+    QWidget* previous = m_famiglia;
+    for (QWidget* field : std::initializer_list<QWidget*>{m_nome, m_relazione, m_stato, m_vincolo,
+                                                          m_linea, m_grado, m_separazione}) {
+        setTabOrder(previous, field);
+        previous = field;
+    }
 }
 
 void DettaglioWindow::connectGeneral()

@@ -67,6 +67,7 @@ private:
     QWidget* buildPersonForm();
     QWidget* buildResults();
     QAction* addAction(const QString& name, const QString& text, const QString& accessible);
+    void orderTabs();
     void connectGeneral();
     void connectPersonForm();
 

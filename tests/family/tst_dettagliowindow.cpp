@@ -20,6 +20,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -60,6 +61,7 @@ private Q_SLOTS:
     void saveFailures();
     void printsTheReport();
     void keyboardAlone();
+    void mnemonicsAreUnique();
     void helpOpensTheGuide();
     void fromTheGrid();
     void fromTheGridAsksAboutAscendants_data();
@@ -536,10 +538,15 @@ void TestDettaglioWindow::keyboardAlone()
     m_t->prompts.answerNext(true);
     QTest::keyClick(tree, Qt::Key_Delete);
     QVERIFY(m_window->model().familyCase().people.isEmpty());
-    // Delete typed in a field edits the field, not the family.
+    // Delete typed in a field edits the field, not the family; Tab goes
+    // from the tree to the new person's name.
     QTest::keyClick(tree, Qt::Key_Insert);
     auto* nome = child<QLineEdit>(u"nome"_s);
-    nome->setFocus();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    tree->setFocus();
+    QTest::keyClick(tree, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), nome);
     QTest::keyClicks(nome, u"Eva"_s);
     QTest::keyClick(nome, Qt::Key_Home);
     QTest::keyClick(nome, Qt::Key_Delete);
@@ -548,6 +555,30 @@ void TestDettaglioWindow::keyboardAlone()
     // Tab leaves the name for the relation.
     QTest::keyClick(nome, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), child<QComboBox>(u"relazione"_s));
+}
+
+// Each Alt+letter of the window reaches one control or menu, never two.
+void TestDettaglioWindow::mnemonicsAreUnique()
+{
+    QMap<QKeySequence, QString> owners;
+    QStringList clashes;
+    const auto own = [&](const QString& text) {
+        const QKeySequence keys = QKeySequence::mnemonic(text);
+        if (keys.isEmpty())
+            return;
+        if (owners.contains(keys))
+            clashes << owners.value(keys) + u" / "_s + text;
+        owners.insert(keys, text);
+    };
+    for (const QLabel* label : m_window->findChildren<QLabel*>())
+        if (label->buddy())
+            own(label->text());
+    for (const QPushButton* button : m_window->findChildren<QPushButton*>())
+        own(button->text());
+    for (const QAction* menu : m_window->menuBar()->actions())
+        own(menu->text());
+    QVERIFY2(owners.size() >= 15, qPrintable(QString::number(owners.size())));
+    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(u", "_s)));
 }
 
 void TestDettaglioWindow::helpOpensTheGuide()
