@@ -192,8 +192,7 @@ DettaglioWindow::DettaglioWindow(Forms& forms, QWidget* parent)
 
     // The comparison and status lines are read by their text, which says
     // what it is, as the succession window's guidance line is.
-    m_confronto = new QLabel;
-    m_confronto->setObjectName(u"confronto"_s);
+    m_confronto = linkLabel(u"confronto"_s);
     m_confronto->setWordWrap(true);
     m_confronto->hide();
     layout->addWidget(m_confronto);
@@ -220,6 +219,23 @@ DettaglioWindow::DettaglioWindow(Forms& forms, QWidget* parent)
 }
 
 DettaglioWindow::~DettaglioWindow() = default;
+
+QLabel* DettaglioWindow::linkLabel(const QString& name)
+{
+    auto* label = new QLabel;
+    label->setObjectName(name);
+    label->setTextFormat(Qt::RichText);
+    // No Tab stop of its own: the steps, which Tab reaches, cite the same articles.
+    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    connect(label, &QLabel::linkActivated, this,
+            [this](const QString& href) { ArticleLinks::open(m_forms, href); });
+    return label;
+}
+
+void DettaglioWindow::setLinkedText(QLabel* label, const QString& text)
+{
+    label->setText(ArticleLinks::html(text, ArticleLinks::prose()));
+}
 
 QAction* DettaglioWindow::addAction(const QString& name, const QString& text,
                                     const QString& accessible)
@@ -455,8 +471,7 @@ QWidget* DettaglioWindow::buildResults()
     m_legittimaBox = new QGroupBox(u"Successione legittima"_s);
     m_legittimaBox->setObjectName(u"legittima"_s);
     m_quoteLegittima = sharesTable(u"quotelegittima"_s, u"Quote della successione legittima"_s);
-    m_statoLegittima = new QLabel;
-    m_statoLegittima->setObjectName(u"statolegittima"_s);
+    m_statoLegittima = linkLabel(u"statolegittima"_s);
     auto* legittima = new QVBoxLayout(m_legittimaBox);
     legittima->addWidget(m_quoteLegittima);
     legittima->addWidget(m_statoLegittima);
@@ -467,8 +482,7 @@ QWidget* DettaglioWindow::buildResults()
         sharesTable(u"quotetestamentaria"_s, u"Quote di riserva della successione testamentaria"_s);
     m_disponibile = new QLabel;
     m_disponibile->setObjectName(u"disponibile"_s);
-    m_massa = new QLabel;
-    m_massa->setObjectName(u"massa"_s);
+    m_massa = linkLabel(u"massa"_s);
     auto* testamentaria = new QVBoxLayout(m_testamentariaBox);
     testamentaria->addWidget(m_quoteTestamentaria);
     testamentaria->addWidget(m_disponibile);
@@ -865,9 +879,9 @@ void DettaglioWindow::recompute()
     const QString comparison =
         GridCase::comparison(m_grid->first, m_grid->second, *familyCase, column(outcome.legittima),
                              column(outcome.testamentaria));
-    m_confronto->setText(comparison.isEmpty()
-                             ? u"Le quote coincidono con quelle della finestra Successione."_s
-                             : comparison);
+    setLinkedText(m_confronto, comparison.isEmpty()
+                                   ? u"Le quote coincidono con quelle della finestra Successione."_s
+                                   : comparison);
     m_confronto->show();
 }
 
@@ -879,9 +893,9 @@ void DettaglioWindow::showOutcome(const FamilyOutcome::Outcome& outcome)
     QStringList steps;
     if (const auto& section = outcome.legittima) {
         fillShares(m_quoteLegittima, *section, familyCase, m_forms);
-        m_statoLegittima->setText(
-            section->stateShare ? u"allo Stato (art. 586): %1"_s.arg(section->stateShare->text())
-                                : QString());
+        setLinkedText(m_statoLegittima, section->stateShare ? u"allo Stato (art. 586): %1"_s.arg(
+                                                                  section->stateShare->text())
+                                                            : QString());
         steps << u"Successione legittima (%1):"_s.arg(articlesText(section->articles));
         steps << section->passi;
     }
@@ -892,9 +906,9 @@ void DettaglioWindow::showOutcome(const FamilyOutcome::Outcome& outcome)
                                          section->disponibile->text(),
                                          FamilyLabels::amountText(*section->disponibileAmount))
                                    : QString());
-        m_massa->setText(section->massa ? u"massa (art. 556): %1"_s.arg(
-                                              FamilyLabels::amountText(*section->massa))
-                                        : QString());
+        setLinkedText(m_massa, section->massa ? u"massa (art. 556): %1"_s.arg(
+                                                    FamilyLabels::amountText(*section->massa))
+                                              : QString());
         if (!steps.isEmpty())
             steps << QString();
         steps << u"Successione testamentaria (%1):"_s.arg(articlesText(section->articles));

@@ -66,6 +66,9 @@ private:
     QWidget* buildFamily();
     QWidget* buildPersonForm();
     QWidget* buildResults();
+    /// A label whose article references are links to the Civil Code.
+    QLabel* linkLabel(const QString& name);
+    static void setLinkedText(QLabel* label, const QString& text);
     QAction* addAction(const QString& name, const QString& text, const QString& accessible);
     void orderTabs();
     void connectGeneral();

@@ -607,7 +607,7 @@ void TestDettaglioWindow::fromTheGrid()
     auto* line = child<QLabel>(u"confronto"_s);
     QVERIFY(line->isVisible());
     QVERIFY2(line->text().contains(u"fratelli 1/3 invece di 1/2"_s), qPrintable(line->text()));
-    QVERIFY2(line->text().contains(u"571"_s), qPrintable(line->text()));
+    QVERIFY2(line->text().contains(u"href=\"articolo:571\""_s), qPrintable(line->text()));
 
     // One step refines the grid's case: the brother renounced.
     m_window->selectPerson(u"b1"_s);
@@ -744,6 +744,16 @@ void TestDettaglioWindow::stepArticlesAreLinks()
     passi->ensureCursorVisible();
     QTest::mouseClick(passi->viewport(), Qt::LeftButton, {}, passi->cursorRect(cursor).center());
     QVERIFY(showing(u"521"_s));
+
+    // The base of the reserve names its article as a link too.
+    auto* massa = child<QLabel>(u"massa"_s);
+    QVERIFY2(massa->text().startsWith(u"massa ("_s), qPrintable(massa->text()));
+    const QFontMetrics metrics(massa->font());
+    const QPoint onTheLink(massa->contentsRect().left() +
+                               metrics.horizontalAdvance(u"massa (art. 5"_s),
+                           massa->contentsRect().center().y());
+    QTest::mouseClick(massa, Qt::LeftButton, {}, onTheLink);
+    QVERIFY(showing(u"556"_s));
 }
 
 QTEST_MAIN(TestDettaglioWindow)
