@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Takes the README's screenshots: the calculator with a sample case, a norms
-window and the maxims window. Arguments: the program and the output folder.
+"""Takes the README's screenshots: the calculator with a sample case, the
+detailed window on the same case, a norms window and the maxims window. Arguments: the program and the output folder.
 Runs on the X server and session bus that with-atspi.sh provides."""
 
 import os
@@ -19,6 +19,8 @@ CASE = {
     "valore dei beni": "120000",
     "numero di figli": "2",
 }
+DETAILED_BUTTON = "Calcolo dettagliato della successione"
+DETAILED_NAMES = {"Quotara: calcolo dettagliato della successione", DETAILED_BUTTON}
 NORMS_BUTTON = "visualizza finestra Norme (Successioni legittime)"
 NORMS_TITLE = "Quotara: articoli dal 565 al 586 del Codice Civile"
 MAXIMS_BUTTON = "visualizza finestra Massime"
@@ -59,6 +61,11 @@ def main():
             field = wait_for(name, lambda: find(succession, name, EDITABLE), 10)
             field.queryEditableText().setTextContents(text)
         shoot(succession, os.path.join(folder, "successione.png"))
+        press(succession, DETAILED_BUTTON)
+        detailed = wait_for("the detailed window", lambda: next(
+            (top for top in walk(app) if top.getRole() == pyatspi.ROLE_FRAME and
+             top.name in DETAILED_NAMES), None))
+        shoot(detailed, os.path.join(folder, "dettaglio.png"))
         press(succession, NORMS_BUTTON)
         shoot(wait_for_window(app, NORMS_TITLE), os.path.join(folder, "norme.png"))
         press(wait_for_window(app, NORMS_TITLE), MAXIMS_BUTTON)

@@ -109,6 +109,8 @@ QPlainTextEdit* articleLinks(const QString& heir, const QString& articles, Forms
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->document()->setDocumentMargin(1);
+    // No wider than the list, so that the column is as wide as the item's text.
+    box->setMaximumWidth(box->fontMetrics().horizontalAdvance(articles) + 8);
     ArticleLinks::attach(box, forms, ArticleLinks::numbers());
     return box;
 }
