@@ -36,6 +36,10 @@ Run quotaraCli(const QStringList& args, const QByteArray& input = {})
             QString::fromUtf8(process.readAllStandardError())};
 }
 
+const QByteArray familyBytes(R"({"formato": "quotara-famiglia/1", "tipologia": "legittima",
+  "relictum": "90000", "persone": [{"id": "c", "relazione": "coniuge"},
+  {"id": "f", "relazione": "figlio"}]})");
+
 const QByteArray caseBytes("\"Rossi\",\"legittima\",\"90000\",\"2\",\"\",\"s\xEC\",\"\"\r\n");
 
 } // namespace
@@ -66,7 +70,7 @@ void TestCli::succeeds_data()
     QTest::newRow("version") << QStringList{u"--version"_s} << QByteArray() << u"quotara-cli 2"_s
                              << QString();
     for (const QString& command :
-         {u"calcola"_s, u"relazione"_s, u"articolo"_s, u"cerca"_s, u"massime"_s})
+         {u"calcola"_s, u"relazione"_s, u"articolo"_s, u"cerca"_s, u"massime"_s, u"dettaglio"_s})
         QTest::newRow(qPrintable(command + u" --help"_s))
             << QStringList{command, u"--help"_s} << QByteArray()
             << u"uso: quotara-cli %1 [OPZIONI]"_s.arg(command) << u"Stato di uscita: 0"_s;
@@ -80,6 +84,11 @@ void TestCli::succeeds_data()
         << QByteArray() << pdf << QString();
     QTest::newRow("report of standard input")
         << QStringList{u"relazione"_s, u"-"_s, u"-o"_s, pdf} << caseBytes << pdf << QString();
+    QTest::newRow("family on standard input")
+        << QStringList{u"dettaglio"_s, u"-"_s, u"--json"_s} << familyBytes << u"{"_s
+        << u"\"valore\": \"45000.00\""_s;
+    QTest::newRow("detailed report of standard input as PDF")
+        << QStringList{u"dettaglio"_s, u"-"_s, u"-o"_s, pdf} << familyBytes << pdf << QString();
 }
 
 void TestCli::succeeds()
@@ -111,6 +120,9 @@ void TestCli::fails_data()
     QTest::newRow("not a case on standard input")
         << QStringList{u"calcola"_s, u"-"_s} << QByteArray("\"solo\"\r\n") << 2
         << u"quotara-cli calcola: standard input: "_s;
+    QTest::newRow("not a family on standard input")
+        << QStringList{u"dettaglio"_s, u"-"_s} << QByteArray("\"solo\"\r\n") << 2
+        << u"quotara-cli dettaglio: standard input: "_s;
     QTest::newRow("no such article") << QStringList{u"articolo"_s, u"900"_s} << QByteArray() << 1
                                      << u"quotara-cli articolo: l'articolo 900 non c'è"_s;
     QTest::newRow("bad topic") << QStringList{u"massime"_s, u"9"_s} << QByteArray() << 2
