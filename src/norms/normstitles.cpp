@@ -1,6 +1,6 @@
 #include "normstitles.h"
 
-#include <QFile>
+#include "app/datafiles.h"
 
 namespace Norms {
 
@@ -85,10 +85,7 @@ const TitleDescription* titleOf(WindowId id)
 
 QString paneText(const PaneDescription& pane)
 {
-    QFile file(pane.resource);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll());
+    return DataFiles::resourceText(pane.resource);
 }
 
 QString currencyNotice()
