@@ -90,10 +90,8 @@ QString paneText(const PaneDescription& pane)
 
 QString currencyNotice()
 {
-    QFile file(QStringLiteral(":/norms/data/vigenza.txt"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QStringLiteral("Testo vigente al ") + QString::fromUtf8(file.readAll()).trimmed();
+    return QStringLiteral("Testo vigente al ") +
+           DataFiles::resourceText(QStringLiteral(":/norms/data/vigenza.txt")).trimmed();
 }
 
 QStringList paneTexts(const TitleDescription& title)
