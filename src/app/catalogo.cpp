@@ -3,6 +3,7 @@
 #include "forms.h"
 #include "quotaramod.h"
 #include "twips.h"
+#include "windowsetup.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -38,11 +39,7 @@ Catalogo::Catalogo(Forms& forms, QWidget* parent) : QWidget(parent, Qt::Window),
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    const QSize size(Twips::toPixels(9600), Twips::toPixels(6825));
-    resize(size);
-    m_resize.setSourceForm(this);
-    m_resize.SizeFormToScreen(75);
-    resize(size);
+    WindowSetup::open(*this, m_resize, nullptr, WindowSetup::mainWindowTwips);
 }
 
 void Catalogo::cmdchiudi_Click()

@@ -25,7 +25,11 @@ bool confermauscita(Forms& forms, QWidget* parent)
 {
     const bool yes = forms.prompts().ask(
         parent, QStringLiteral("Attenzione: i dati non archiviati andranno persi !"),
-        QStringLiteral("Vuoi uscire da ") + Quotaramod::nomeprogramma() + u'?', false);
+        // The title is the only warning about unsaved data and a window
+        // manager may cut it: the text says it again.
+        QStringLiteral("Vuoi uscire da ") + Quotaramod::nomeprogramma() +
+            QStringLiteral("?\n\nAttenzione: i dati non archiviati andranno persi."),
+        false);
     if (!yes)
         return false;
     // The splash is loaded first so that unloading the work windows never

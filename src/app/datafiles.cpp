@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -23,6 +24,15 @@ QString locate(const QString& fileName, const QString& programFolder)
         return QFileInfo(installed).canonicalFilePath();
     return QStandardPaths::locate(QStandardPaths::GenericDataLocation,
                                   QStringLiteral("quotara/") + fileName);
+}
+
+QString resourceText(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("compiled-in resource %s is missing: %s", qPrintable(path),
+               qPrintable(file.errorString()));
+    return QString::fromUtf8(file.readAll());
 }
 
 } // namespace DataFiles

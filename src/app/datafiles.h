@@ -14,4 +14,9 @@ QString locate(const QString& fileName);
 /// the system's data folders under `quotara/`.
 QString locate(const QString& fileName, const QString& programFolder);
 
+/// The UTF-8 text of a data file compiled into the program (":/..."). One
+/// that is missing is a fault of the build, never an empty text: the program
+/// stops with the resource's name.
+QString resourceText(const QString& path);
+
 } // namespace DataFiles

@@ -10,8 +10,11 @@ namespace Fonts {
 /// A font of the first of `families` that the system has.
 QFont face(const QStringList& families, double points, bool bold = false);
 
+/// The size in points of every window's labels and fields.
+constexpr double defaultPoints = 8.25;
+
 /// "MS Sans Serif", the face of every window's labels and fields.
-QFont sansSerif(double points = 8.25, bool bold = false);
+QFont sansSerif(double points = defaultPoints, bool bold = false);
 
 /// The families behind sansSerif(), for the application's default font.
 QStringList sansSerifFamilies();

@@ -46,7 +46,8 @@ FrmTip::FrmTip(Forms& forms, const QString& tipsPath, QWidget* parent)
 
     m_tipText = new QLabel(panel);
     m_tipText->setObjectName(QStringLiteral("lblTipText"));
-    m_tipText->setGeometry(Twips::rect(180, 840, 4095, 1635));
+    // Tall enough for the message about a missing tips file.
+    m_tipText->setGeometry(Twips::rect(180, 600, 4095, 1935));
     m_tipText->setFont(Fonts::sansSerif(9.75, false));
     m_tipText->setWordWrap(true);
     m_tipText->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -21,7 +21,7 @@ Informa::Informa(Forms& forms, QWidget* parent)
     setFixedSize(Twips::toPixels(6960), Twips::toPixels(3780));
 
     QLabel* maker = addLabel(QStringLiteral("Label3"), QStringLiteral("software Solvano"),
-                             QRect(120, 0, 6615, 375));
+                             QRect(120, 0, 6615, 405));
     maker->setFont(Fonts::face(
         {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")},
         18, true));

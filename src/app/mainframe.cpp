@@ -5,6 +5,7 @@
 #include "prompts.h"
 #include "quotaramod.h"
 #include "twips.h"
+#include "windowsetup.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -200,13 +201,9 @@ void MainFrame::Toolbar1_ButtonClick(int index)
         m_forms.show(WindowId::sommario);
         return;
     case 16:
-        m_forms.show(WindowId::frmTip);
-        return;
     case 17:
-        m_forms.show(WindowId::supportoclienti);
-        return;
     case 18:
-        m_forms.show(WindowId::informa);
+        showOver(*targetOf(index));
         return;
     case 20:
         exit();
@@ -249,6 +246,19 @@ void MainFrame::guideQuestion()
     if (isNormsWindow())
         m_forms.unload(m_description.id);
     m_forms.show(m_description.guideWindow);
+}
+
+// The small windows open centred on the window that asked for them.
+void MainFrame::showOver(WindowId id)
+{
+    QWidget* window = m_forms.form(id);
+    if (!window)
+        return;
+    const bool wasOnScreen = window->isVisible();
+    m_forms.show(id);
+    // Placed once shown, when the size of its frame is known.
+    if (!wasOnScreen)
+        WindowSetup::centreOver(*window, m_window);
 }
 
 void MainFrame::showInlineHelp()
@@ -317,7 +327,12 @@ void MainFrame::finishFileMenu()
     help->setObjectName(m_description.helpMenuName);
     const auto addShowItem = [this, help](const QString& caption, const QString& name,
                                           WindowId id) {
-        QAction* item = help->addAction(caption, this, [this, id] { m_forms.show(id); });
+        QAction* item = help->addAction(caption, this, [this, id] {
+            if (id == WindowId::sommario)
+                m_forms.show(id);
+            else
+                showOver(id);
+        });
         item->setObjectName(name);
         item->setEnabled(m_forms.hasFactory(id));
     };

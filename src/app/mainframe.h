@@ -73,6 +73,8 @@ public:
     void guideQuestion();
     void showInlineHelp();
     void showGuideWindow();
+    /// Shows a small window (tip, support, about) centred on this one.
+    void showOver(WindowId id);
     void exit();
 
     const FrameDescription& description() const { return m_description; }

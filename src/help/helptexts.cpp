@@ -1,6 +1,6 @@
 #include "helptexts.h"
 
-#include <QFile>
+#include "app/datafiles.h"
 
 namespace HelpTexts {
 
@@ -35,11 +35,8 @@ const Guide* find(WindowId id)
 
 QString readResource(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
     // The data files are edited by hand: a trailing line end is not part of the text.
-    return QString::fromUtf8(file.readAll()).trimmed();
+    return DataFiles::resourceText(path).trimmed();
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "app/forms.h"
 #include "app/twips.h"
+#include "app/windowsetup.h"
 #include "helptexts.h"
 #include "output/document.h"
 #include "output/documentpresenter.h"
@@ -51,7 +52,7 @@ HelpGeometry guideGeometry(WindowId id)
 HelpGeometry manualGeometry()
 {
     HelpGeometry geometry;
-    geometry.width = 9600;
+    geometry.width = WindowSetup::mainWindowTwips.width();
     geometry.heading = QRect(120, 600, 3615, 375);
     geometry.text = QRect(240, 960, 9015, 5280);
     geometry.tooltips = true;
@@ -111,11 +112,7 @@ HelpWindow::HelpWindow(Forms& forms, WindowId id, const HelpPage& page, QWidget*
     textColours.setColor(QPalette::WindowText, Qt::black);
     m_label2->setPalette(textColours);
 
-    const QSize size(Twips::toPixels(page.geometry.width), Twips::toPixels(page.geometry.height));
-    resize(size);
-    m_resize.setSourceForm(this);
-    m_resize.SizeFormToScreen(75);
-    resize(size);
+    WindowSetup::open(*this, m_resize, nullptr, QSize(page.geometry.width, page.geometry.height));
     if (page.geometry.left)
         move(Twips::toPixels(*page.geometry.left), y());
 }

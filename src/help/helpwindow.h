@@ -2,6 +2,7 @@
 
 #include "app/clsresize.h"
 #include "app/windowid.h"
+#include "app/windowsetup.h"
 
 #include <QRect>
 #include <QWidget>
@@ -14,8 +15,8 @@ class QPushButton;
 /// Where a help window sits and how its two labels are laid out, in twips.
 struct HelpGeometry
 {
-    int width = 5640;
-    int height = 6825;
+    int width = WindowSetup::guideTwips.width();
+    int height = WindowSetup::guideTwips.height();
     std::optional<int> left; ///< the left edge on screen; none keeps the centred position
     QRect heading;           ///< Label1
     QRect text;              ///< Label2

@@ -6,6 +6,7 @@
 #include "app/prompts.h"
 #include "app/quotaramod.h"
 #include "app/twips.h"
+#include "app/windowsetup.h"
 #include "helpdocument.h"
 #include "output/document.h"
 #include "output/documentfiles.h"
@@ -81,11 +82,7 @@ Sommario::Sommario(Forms& forms, QWidget* parent)
                       Quotaramod::exitTooltip()),
             &QPushButton::clicked, this, &Sommario::Command1_Click);
 
-    const QSize size(Twips::toPixels(3975), Twips::toPixels(6825));
-    resize(size);
-    m_resize.setSourceForm(this);
-    m_resize.SizeFormToScreen(75);
-    resize(size);
+    WindowSetup::open(*this, m_resize, nullptr, WindowSetup::summaryTwips);
 }
 
 void Sommario::addEntry(int index, int top, const QString& caption)

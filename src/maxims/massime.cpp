@@ -6,6 +6,7 @@
 #include "app/prompts.h"
 #include "app/quotaramod.h"
 #include "app/twips.h"
+#include "app/windowsetup.h"
 #include "maximprintout.h"
 #include "norms/articlelinks.h"
 #include "output/document.h"
@@ -114,6 +115,9 @@ void Massime::buildControls()
     m_list1->setAccessibleName(QStringLiteral("argomenti delle massime"));
     m_list1->setStyleSheet(QStringLiteral("background-color: white;"));
     m_list1->setGeometry(Twips::rect(120, 1080, 2535, 4350));
+    // A long topic goes on two lines rather than under a scroll bar.
+    m_list1->setWordWrap(true);
+    m_list1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     m_label2 = yellowBox(area, QStringLiteral("Label2"), 13.5,
                          QStringLiteral("argomento relativo alle massime visualizzate"));
@@ -154,11 +158,10 @@ void Massime::buildControls()
     m_frame.makeFootButton(QStringLiteral("guidainlinea"))
         ->setGeometry(Twips::rect(1200, 5760, 1095, 375));
 
-    m_passo = yellowBox(area, QStringLiteral("passo"), 8.25,
-                        QStringLiteral("indicazioni sulla procedura e sul numero di massime "
-                                       "disponibili"));
-    m_passo->setGeometry(Twips::rect(2400, 5640, 4695, 450));
-    m_passo->setWordWrap(true);
+    m_passo = WindowSetup::passo(area, WindowSetup::passoTwips,
+                                 QStringLiteral("indicazioni sulla procedura e sul numero di "
+                                                "massime disponibili"));
+    m_passo->setStyleSheet(kYellowBox);
 
     m_stampiamo = new QPushButton(QStringLiteral("&Stampa"), area);
     m_stampiamo->setObjectName(QStringLiteral("stampiamo"));
@@ -215,11 +218,7 @@ bool Massime::eventFilter(QObject* watched, QEvent* event)
 
 void Massime::Form_Load()
 {
-    resize(Twips::toPixels(9600), Twips::toPixels(6825));
-    m_resize.setSourceForm(this, m_frame.area());
-    layout()->activate();
-    m_resize.SizeFormToScreen(75);
-    resize(Twips::toPixels(9600), Twips::toPixels(6825));
+    WindowSetup::open(*this, m_resize, m_frame.area(), WindowSetup::mainWindowTwips);
 
     for (int topic = 1; topic <= MaximTable::topicCount; ++topic)
         m_list1->addItem(MaximTable::listItem(topic, m_tabellamassime.argomento(topic)));

@@ -1,8 +1,7 @@
 #include "maximtable.h"
 
+#include "app/datafiles.h"
 #include "app/numbers.h"
-
-#include <QFile>
 
 namespace {
 
@@ -83,10 +82,7 @@ MaximTable MaximTable::load()
 
 void MaximTable::caricamassime(int topic)
 {
-    QFile file(dataPath(topic));
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    const QVector<MaximEntry> maxims = parseEntries(QString::fromUtf8(file.readAll()));
+    const QVector<MaximEntry> maxims = parseEntries(DataFiles::resourceText(dataPath(topic)));
     auto& slots = m_tabellamassime[index(topic)];
     auto& articles = m_articoli[index(topic)];
     for (int number = 1; number <= slotCount && number <= maxims.size(); ++number) {

@@ -1,6 +1,6 @@
 #include "normstitles.h"
 
-#include <QFile>
+#include "app/datafiles.h"
 
 namespace Norms {
 
@@ -85,18 +85,13 @@ const TitleDescription* titleOf(WindowId id)
 
 QString paneText(const PaneDescription& pane)
 {
-    QFile file(pane.resource);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll());
+    return DataFiles::resourceText(pane.resource);
 }
 
 QString currencyNotice()
 {
-    QFile file(QStringLiteral(":/norms/data/vigenza.txt"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QStringLiteral("Testo vigente al ") + QString::fromUtf8(file.readAll()).trimmed();
+    return QStringLiteral("Testo vigente al ") +
+           DataFiles::resourceText(QStringLiteral(":/norms/data/vigenza.txt")).trimmed();
 }
 
 QStringList paneTexts(const TitleDescription& title)

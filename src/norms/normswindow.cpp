@@ -4,6 +4,7 @@
 #include "app/forms.h"
 #include "app/quotaramod.h"
 #include "app/twips.h"
+#include "app/windowsetup.h"
 #include "articlelinks.h"
 #include "findbar.h"
 #include "output/document.h"
@@ -120,13 +121,9 @@ void NormsWindow::buildControls()
     m_frame.makeFootButton(QStringLiteral("guidainlinea"))
         ->setGeometry(Twips::rect(1200, 5760, 1111, 375));
 
-    m_passo = new QLabel(area);
-    m_passo->setObjectName(QStringLiteral("passo"));
-    m_passo->setGeometry(Twips::rect(2400, 5640, 4695, 450));
-    m_passo->setStyleSheet(QStringLiteral("background-color: #ffff00;"));
-    m_passo->setWordWrap(true);
-    m_passo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_passo->setToolTip(
+    m_passo = WindowSetup::passo(
+        area, WindowSetup::passoTwips,
+
         QStringLiteral("indicazioni sulla corretta procedura di gestione dei dati"));
 
     m_frame.makeFootButton(QStringLiteral("cmdsucc"))
@@ -140,6 +137,17 @@ void NormsWindow::buildControls()
     m_findBar = new FindBar(this);
     addToolBar(Qt::BottomToolBarArea, m_findBar);
     m_findBar->hide();
+    // The bar takes its room from the window, not from the panes and passo:
+    // a higher minimum grows the window, the lower one lets it shrink back.
+    connect(m_findBar, &QToolBar::visibilityChanged, this, [this](bool visible) {
+        if (visible == (m_findBarRoom > 0))
+            return;
+        const int change = visible ? m_findBar->sizeHint().height() : -m_findBarRoom;
+        m_findBarRoom += change;
+        setMinimumHeight(minimumHeight() + change);
+        if (!visible)
+            resize(width(), height() + change);
+    });
     connect(m_findBar, &FindBar::findTextChanged, this, &NormsWindow::find);
     connect(m_findBar, &FindBar::findNext, this, &NormsWindow::findNext);
     connect(m_findBar, &FindBar::findPrevious, this, &NormsWindow::findPrevious);
@@ -194,11 +202,7 @@ void NormsWindow::paneScrolled()
 
 void NormsWindow::Form_Load()
 {
-    resize(Twips::toPixels(9600), Twips::toPixels(6825));
-    m_resize.setSourceForm(this, m_frame.area());
-    layout()->activate();
-    m_resize.SizeFormToScreen(75);
-    resize(Twips::toPixels(9600), Twips::toPixels(6825));
+    WindowSetup::open(*this, m_resize, m_frame.area(), WindowSetup::mainWindowTwips);
     m_frame.area()
         ->findChild<QPushButton*>(QStringLiteral("esco"))
         ->setToolTip(QStringLiteral("cliccare per uscire da ") + Quotaramod::nomeprogramma());

@@ -77,6 +77,7 @@ private:
     QVector<QPlainTextEdit*> m_panes;
     QLabel* m_passo = nullptr;
     FindBar* m_findBar = nullptr;
+    int m_findBarRoom = 0; ///< the height the find bar added to the window
 
     QVector<Norms::FoldedText> m_foldedPanes;
     QVector<Match> m_matches;

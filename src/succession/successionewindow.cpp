@@ -5,6 +5,7 @@
 #include "app/prompts.h"
 #include "app/quotaramod.h"
 #include "app/twips.h"
+#include "app/windowsetup.h"
 #include "gridcasetaker.h"
 #include "norms/articlelinks.h"
 #include "output/document.h"
@@ -34,66 +35,51 @@ const QString kCyan = u"background-color: #00ffff;"_s;
 constexpr int kRowHeight = 255;
 
 QLabel* caption(QWidget* parent, const QString& name, const QString& text, const QString& tooltip,
-                const QRect& geometry)
+                const QRect& twips)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setToolTip(tooltip);
+    auto* label = WindowSetup::control<QLabel>(parent, name, twips, tooltip);
+    label->setText(text);
     label->setStyleSheet(kYellow);
-    label->setFont(Fonts::sansSerif(8.25));
-    label->setGeometry(geometry);
     return label;
 }
 
-QLabel* resultLabel(QWidget* parent, const QString& name, const QRect& geometry,
+// An amount keeps a gap from the fraction of the next column, which
+// "max metà" fills almost whole.
+QLabel* resultLabel(QWidget* parent, const QString& name, const QRect& twips,
                     Qt::Alignment alignment)
 {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
+    auto* label = WindowSetup::control<QLabel>(parent, name, twips);
     label->setStyleSheet(kCyan);
-    label->setFont(Fonts::sansSerif(8.25));
+    if (alignment & Qt::AlignRight)
+        label->setContentsMargins(0, 0, 4, 0);
     label->setAlignment(alignment | Qt::AlignVCenter);
-    label->setGeometry(geometry);
     return label;
 }
 
 QPlainTextEdit* fixedText(QWidget* parent, const QString& name, const QString& text,
-                          const QString& tooltip, const QString& style, const QRect& geometry)
+                          const QString& tooltip, const QString& style, const QRect& twips)
 {
-    auto* box = new QPlainTextEdit(text, parent);
-    box->setObjectName(name);
-    box->setToolTip(tooltip);
+    auto* box = WindowSetup::control<QPlainTextEdit>(parent, name, twips, tooltip);
+    box->setPlainText(text);
     box->setReadOnly(true);
     box->setStyleSheet(style);
-    box->setFont(Fonts::sansSerif(8.25));
-    box->setGeometry(geometry);
     return box;
 }
 
-QLineEdit* textBox(QWidget* parent, const QString& name, const QString& tooltip,
-                   const QRect& geometry)
+QLineEdit* textBox(QWidget* parent, const QString& name, const QString& tooltip, const QRect& twips)
 {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setToolTip(tooltip);
-    box->setFont(Fonts::sansSerif(8.25));
-    box->setGeometry(geometry);
-    return box;
+    return WindowSetup::control<QLineEdit>(parent, name, twips, tooltip);
 }
 
 // A combo box whose text the user may also type; typing must not complete
 // or add items, so that the typed text is what the handlers see.
 QComboBox* comboBox(QWidget* parent, const QString& name, const QString& tooltip,
-                    const QRect& geometry)
+                    const QRect& twips)
 {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(name);
-    box->setToolTip(tooltip);
+    auto* box = WindowSetup::control<QComboBox>(parent, name, twips, tooltip);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setCompleter(nullptr);
-    box->setFont(Fonts::sansSerif(8.25));
-    box->setGeometry(geometry);
     return box;
 }
 
@@ -324,21 +310,21 @@ void SuccessioneWindow::buildMenu()
 void SuccessioneWindow::buildGeneralData(QWidget* area)
 {
     QLabel* label5 = caption(area, u"Label5"_s, u"Dati generali della successione"_s, QString(),
-                             Twips::rect(120, 840, 5175, kRowHeight));
-    label5->setFont(Fonts::sansSerif(8.25, true));
+                             QRect(120, 840, 5175, kRowHeight));
+    label5->setFont(Fonts::sansSerif(Fonts::defaultPoints, true));
 
     caption(area, u"Label1"_s, u"de cuius:"_s, u"il nome del defunto"_s,
-            Twips::rect(120, 1200, 2295, kRowHeight));
-    m_decuius = textBox(area, u"decuius"_s, QString(), Twips::rect(2400, 1200, 2655, kRowHeight));
+            QRect(120, 1200, 2295, kRowHeight));
+    m_decuius = textBox(area, u"decuius"_s, QString(), QRect(2400, 1200, 2655, kRowHeight));
 
     caption(area, u"Label2"_s, u"tipologia:"_s, u"tipo di successione"_s,
-            Twips::rect(120, 1440, 2295, kRowHeight));
+            QRect(120, 1440, 2295, kRowHeight));
     m_successione =
-        comboBox(area, u"successione"_s, QString(), Twips::rect(2400, 1440, 2655, kRowHeight));
+        comboBox(area, u"successione"_s, QString(), QRect(2400, 1440, 2655, kRowHeight));
 
     caption(area, u"Label3"_s, u"valore dei beni:"_s, u"il valore totale dei beni da dividere"_s,
-            Twips::rect(120, 1680, 2295, kRowHeight));
-    m_beni = textBox(area, u"beni"_s, QString(), Twips::rect(2400, 1680, 2655, kRowHeight));
+            QRect(120, 1680, 2295, kRowHeight));
+    m_beni = textBox(area, u"beni"_s, QString(), QRect(2400, 1680, 2655, kRowHeight));
     m_beni->setText(u"100"_s);
 
     for (int index = 1; index <= 3; ++index) {
@@ -350,7 +336,8 @@ void SuccessioneWindow::buildGeneralData(QWidget* area)
 
     fixedText(area, u"guidafinestra"_s, guidafinestraText(),
               u"informazioni sulla tipologia di successione"_s, kYellow,
-              Twips::rect(5400, 840, 3975, 1095));
+              QRect(5400, 840, 3975, 1095))
+        ->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
 
 void SuccessioneWindow::buildHeirsFrame(QWidget* area)
@@ -359,7 +346,7 @@ void SuccessioneWindow::buildHeirsFrame(QWidget* area)
     m_frame7->setObjectName(u"Frame7"_s);
     // A selector keeps the grey off the white fields inside the frame.
     m_frame7->setStyleSheet(u"QGroupBox#Frame7 { background-color: #c0c0c0; }"_s);
-    m_frame7->setFont(Fonts::sansSerif(8.25));
+    m_frame7->setFont(Fonts::sansSerif());
     m_frame7->setGeometry(Twips::rect(120, 2040, 9255, 3495));
     QWidget* frame = m_frame7;
 
@@ -368,40 +355,41 @@ void SuccessioneWindow::buildHeirsFrame(QWidget* area)
         u"Eredi (in caso di loro morte le rispettive quote vanno ai discendenti o agli ulteriori "
         u"eredi)"_s,
         u"scegli gli eredi che partecipano alla divisione ereditaria"_s,
-        Twips::rect(120, 360, 2535, 735));
+        QRect(120, 360, 2535, 735));
     lberedi->setWordWrap(true);
     caption(frame, u"lbquote"_s, u"Quote"_s,
             u"visualizza le quote assegnate in base al valore dei beni"_s,
-            Twips::rect(2640, 360, 4095, kRowHeight))
+            QRect(2640, 360, 4095, kRowHeight))
         ->setAlignment(Qt::AlignCenter);
     caption(frame, u"Label10"_s, u"succ. testamentaria"_s,
             u"visualizza le quote assegnate in base allla successione testamentaria"_s,
-            Twips::rect(2640, 600, 2055, kRowHeight))
+            QRect(2640, 600, 2055, kRowHeight))
         ->setAlignment(Qt::AlignCenter);
     caption(frame, u"Label11"_s, u"succ. legittima"_s,
             u"visualizza le quote assegnate in base alla successione legittima"_s,
-            Twips::rect(4680, 600, 2055, kRowHeight))
+            QRect(4680, 600, 2055, kRowHeight))
         ->setAlignment(Qt::AlignCenter);
     caption(frame, u"Label8"_s, u"quota"_s, u"in termini frazionari"_s,
-            Twips::rect(2640, 840, 735, kRowHeight));
+            QRect(2640, 840, 735, kRowHeight));
     caption(frame, u"Label13"_s, u"valore"_s, u"quota in valore assoluto"_s,
-            Twips::rect(3360, 840, 1335, kRowHeight));
+            QRect(3360, 840, 1335, kRowHeight));
     caption(frame, u"Label14"_s, u"quota"_s, u"in termini frazionari"_s,
-            Twips::rect(4680, 840, 735, kRowHeight));
+            QRect(4680, 840, 735, kRowHeight));
     caption(frame, u"Label15"_s, u"valore"_s, u"quota in valore assoluto"_s,
-            Twips::rect(5400, 840, 1335, kRowHeight));
+            QRect(5400, 840, 1335, kRowHeight));
 
     const QString articlesTip = u"gli articoli di riferimento del Codice Civile"_s;
-    caption(frame, u"lbarticoli"_s, u"art. del C.C."_s, articlesTip,
-            Twips::rect(6720, 360, 615, 735))
+    caption(frame, u"lbarticoli"_s, u"art. del C.C."_s, articlesTip, QRect(6720, 360, 615, 735))
         ->setWordWrap(true);
-    m_art = fixedText(frame, u"art"_s, QString(), articlesTip, kCyan,
-                      Twips::rect(6720, 1200, 615, 1215));
+    m_art = fixedText(frame, u"art"_s, QString(), articlesTip, kCyan, QRect(6720, 1200, 615, 1215));
     ArticleLinks::attach(m_art, m_forms, ArticleLinks::numbers());
+    // The texts longer than their boxes show a scroll bar from the start.
     fixedText(frame, u"Text1"_s, text1Text(), u"visualizza i diritti del coniuge superstite"_s,
-              kYellow, Twips::rect(7440, 360, 1695, 2055));
+              kYellow, QRect(7440, 360, 1695, 2055))
+        ->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_nota = fixedText(frame, u"nota"_s, QString(), u"note sul tipo di successione"_s, kYellow,
-                       Twips::rect(6840, 2520, 2295, 735));
+                       QRect(6840, 2520, 2295, 735));
+    m_nota->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_nota->hide();
 
     for (int row = 1; row <= 8; ++row)
@@ -414,9 +402,9 @@ void SuccessioneWindow::buildResultRow(int row, int top)
     const RowDescription& d = kRows[row];
     const int labelWidth = row <= 4 ? 1575 : 2295;
     caption(frame, str(d.labelName), str(d.labelText), str(d.tooltip),
-            Twips::rect(120, top, labelWidth, kRowHeight));
+            QRect(120, top, labelWidth, kRowHeight));
 
-    const QRect field = Twips::rect(1680, top, 735, kRowHeight);
+    const QRect field = QRect(1680, top, 735, kRowHeight);
     switch (row) {
     case 1:
         m_figli = textBox(frame, u"figli"_s, str(d.tooltip), field);
@@ -441,21 +429,19 @@ void SuccessioneWindow::buildResultRow(int row, int top)
 
     const QString fractionName = str(d.fractionName);
     m_fractions[row][1] = resultLabel(frame, elementName(fractionName, 1),
-                                      Twips::rect(2640, top, 735, kRowHeight), Qt::AlignHCenter);
+                                      QRect(2640, top, 735, kRowHeight), Qt::AlignHCenter);
     m_amounts[row][1] = resultLabel(frame, elementName(u"quota1"_s, row),
-                                    Twips::rect(3360, top, 1335, kRowHeight), Qt::AlignRight);
+                                    QRect(3360, top, 1335, kRowHeight), Qt::AlignRight);
     m_fractions[row][2] = resultLabel(frame, elementName(fractionName, 2),
-                                      Twips::rect(4680, top, 735, kRowHeight), Qt::AlignHCenter);
+                                      QRect(4680, top, 735, kRowHeight), Qt::AlignHCenter);
     m_amounts[row][2] = resultLabel(frame, elementName(u"quota2"_s, row),
-                                    Twips::rect(5400, top, 1335, kRowHeight), Qt::AlignRight);
+                                    QRect(5400, top, 1335, kRowHeight), Qt::AlignRight);
 }
 
 void SuccessioneWindow::buildFoot(QWidget* area)
 {
-    m_passo = caption(area, u"passo"_s, QString(),
-                      u"indicazioni sulla corretta procedura di immissione dei dati"_s,
-                      Twips::rect(2400, 5640, 4695, 450));
-    m_passo->setWordWrap(true);
+    m_passo = WindowSetup::passo(area, WindowSetup::passoTwips,
+                                 u"indicazioni sulla corretta procedura di immissione dei dati"_s);
 
     m_frame.makeFootButton(u"aiuto"_s)->setGeometry(Twips::rect(120, 5760, 1095, 375));
     m_frame.makeFootButton(u"guidainlinea"_s)->setGeometry(Twips::rect(1200, 5760, 1095, 375));
@@ -519,11 +505,7 @@ void SuccessioneWindow::orderTabs()
 
 void SuccessioneWindow::Form_Load()
 {
-    resize(Twips::toPixels(9600), Twips::toPixels(6825));
-    m_resize.setSourceForm(this, m_frame.area());
-    layout()->activate();
-    m_resize.SizeFormToScreen(75);
-    resize(Twips::toPixels(9600), Twips::toPixels(6825));
+    WindowSetup::open(*this, m_resize, m_frame.area(), WindowSetup::mainWindowTwips);
 
     findChild<QPushButton*>(u"esco"_s)->setToolTip(u"cliccare per uscire da "_s +
                                                    Quotaramod::nomeprogramma());

@@ -6,6 +6,7 @@
 #include "app/prompts.h"
 #include "app/quotaramod.h"
 #include "app/twips.h"
+#include "app/windowsetup.h"
 #include "output/document.h"
 #include "output/documentpresenter.h"
 #include "willprintout.h"
@@ -20,8 +21,6 @@
 
 namespace {
 
-constexpr int kDesignWidth = 9600;
-constexpr int kDesignHeight = 6825;
 constexpr int kAspectTop = 1770;
 constexpr int kAspectStep = 480;
 
@@ -119,12 +118,7 @@ TestamentoWindow::TestamentoWindow(Forms& forms, QWidget* parent)
     m_passo->setText(WillTexts::passoIniziale());
     nameForScreenReaders(*this);
 
-    const QSize size(Twips::toPixels(kDesignWidth), Twips::toPixels(kDesignHeight));
-    resize(size);
-    m_resize.setSourceForm(this, area);
-    layout()->activate();
-    m_resize.SizeFormToScreen(75);
-    resize(size);
+    WindowSetup::open(*this, m_resize, area, WindowSetup::mainWindowTwips);
 }
 
 void TestamentoWindow::buildMenu()

@@ -162,7 +162,7 @@ void TestForms_::exitAnsweredNoKeepsEverything()
     const auto question = t.prompts.last();
     QCOMPARE(question.kind, FakePrompts::Kind::Ask);
     QCOMPARE(question.title, QStringLiteral("Attenzione: i dati non archiviati andranno persi !"));
-    QCOMPARE(question.text, QStringLiteral("Vuoi uscire da Quotara?"));
+    QVERIFY(question.text.startsWith(QStringLiteral("Vuoi uscire da Quotara?")));
     QVERIFY(!question.defaultYes);
 }
 

@@ -186,7 +186,7 @@ void TestSummary::uscitaAsksTheExitQuestion()
     t.prompts.answerNext(false);
     QTest::mouseClick(uscita, Qt::LeftButton);
     QCOMPARE(t.prompts.last().kind, FakePrompts::Kind::Ask);
-    QCOMPARE(t.prompts.last().text, u"Vuoi uscire da Quotara?"_s);
+    QVERIFY(t.prompts.last().text.startsWith(u"Vuoi uscire da Quotara?"_s));
     QVERIFY(sommario->isVisible());
 
     t.forms.show(WindowId::guidanorme);

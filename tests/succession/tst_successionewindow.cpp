@@ -207,7 +207,7 @@ void TestSuccessioneWindow::layout_data()
     QTest::newRow("spiega1_11") << u"spiega1_11"_s << Twips::rect(2400, 3000, 255, 255);
     QTest::newRow("Label12") << u"Label12"_s << Twips::rect(120, 2160, 2295, 255);
     QTest::newRow("nota") << u"nota"_s << Twips::rect(6840, 2520, 2295, 735);
-    QTest::newRow("passo") << u"passo"_s << Twips::rect(2400, 5640, 4695, 450);
+    QTest::newRow("passo") << u"passo"_s << Twips::rect(2400, 5550, 4695, 690);
     QTest::newRow("cmdavanti") << u"cmdavanti"_s << Twips::rect(7200, 5760, 1095, 375);
 }
 

@@ -1,0 +1,359 @@
+#include "allwindows.h"
+#include "app/frmtip.h"
+#include "app/mainframe.h"
+#include "app/windowsetup.h"
+#include "testforms.h"
+
+#include <QAbstractButton>
+#include <QAbstractTextDocumentLayout>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
+
+using namespace Qt::Literals::StringLiterals;
+
+Q_DECLARE_METATYPE(WindowId)
+
+namespace {
+
+// Where a text does not fit its control, if anywhere: "name: why".
+QString misfit(const QWidget* control, const QString& why)
+{
+    return control->objectName() + u": "_s + why;
+}
+
+int documentHeight(const QString& text, const QFont& font, int width, bool rich)
+{
+    QTextDocument document;
+    document.setDefaultFont(font);
+    document.setDocumentMargin(0);
+    if (rich)
+        document.setHtml(text);
+    else
+        document.setPlainText(text);
+    document.setTextWidth(width);
+    return qCeil(document.size().height());
+}
+
+QString labelMisfit(const QLabel* label)
+{
+    const QString text = label->text();
+    if (text.trimmed().isEmpty())
+        return {};
+    const QRect room = label->contentsRect();
+    const QFontMetrics metrics(label->font());
+    const bool rich = label->textFormat() == Qt::RichText ||
+                      (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text));
+    if (label->wordWrap() || rich) {
+        const int height = documentHeight(text, label->font(), room.width(), rich);
+        if (height > room.height() + 1)
+            return misfit(label, u"%1 px of text in %2 px"_s.arg(height).arg(room.height()));
+        return {};
+    }
+    const int width = metrics.horizontalAdvance(text);
+    if (width > room.width())
+        return misfit(label, u"%1 px wide in %2 px"_s.arg(width).arg(room.width()));
+    if (metrics.height() > room.height() + 1)
+        return misfit(label, u"%1 px high in %2 px"_s.arg(metrics.height()).arg(room.height()));
+    return {};
+}
+
+QString buttonMisfit(const QAbstractButton* button)
+{
+    QString text = button->text();
+    text.remove(u'&');
+    if (text.isEmpty())
+        return {};
+    const int width = QFontMetrics(button->font()).horizontalAdvance(text);
+    if (width + 4 > button->contentsRect().width())
+        return misfit(button, u"%1 px of caption in %2 px"_s.arg(width).arg(button->width()));
+    return {};
+}
+
+QString lineMisfit(const QLineEdit* line)
+{
+    const int width = QFontMetrics(line->font()).horizontalAdvance(line->text());
+    if (width + 6 > line->width())
+        return misfit(line, u"%1 px of text in %2 px"_s.arg(width).arg(line->width()));
+    return {};
+}
+
+// A box with its scroll bar always on is a pane meant to be scrolled; any
+// other must show its whole text.
+template <class Edit> QString editMisfit(const Edit* edit, const QString& text, bool rich)
+{
+    if (text.isEmpty() || edit->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn)
+        return {};
+    const QRect room = edit->viewport()->rect();
+    const int margin = qCeil(edit->document()->documentMargin());
+    const int height = documentHeight(text, edit->font(), room.width() - 2 * margin, rich);
+    if (height + 2 * margin > room.height())
+        return misfit(edit,
+                      u"%1 px of text in %2 px"_s.arg(height + 2 * margin).arg(room.height()));
+    return {};
+}
+
+// An item too wide for the list must wrap onto more lines.
+QString listMisfit(const QListWidget* list)
+{
+    const QFontMetrics metrics(list->font());
+    for (int row = 0; row < list->count(); ++row) {
+        const QString text = list->item(row)->text();
+        const int width = metrics.horizontalAdvance(text);
+        if (width + 8 > list->viewport()->width() && !list->wordWrap())
+            return misfit(list, u"\"%1\": %2 px in %3 px"_s.arg(text).arg(width).arg(
+                                    list->viewport()->width()));
+    }
+    return {};
+}
+
+QStringList misfits(const QWidget* window)
+{
+    QStringList found;
+    for (const QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(window))
+            continue;
+        QString why;
+        if (const auto* label = qobject_cast<const QLabel*>(w))
+            why = labelMisfit(label);
+        else if (const auto* tool = qobject_cast<const QToolButton*>(w);
+                 tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly)
+            continue; // a picture only: its text is the tooltip
+        else if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+            why = buttonMisfit(button);
+        else if (const auto* line = qobject_cast<const QLineEdit*>(w))
+            why = lineMisfit(line);
+        else if (const auto* plain = qobject_cast<const QPlainTextEdit*>(w))
+            why = editMisfit(plain, plain->toPlainText(), false);
+        else if (const auto* rich = qobject_cast<const QTextEdit*>(w))
+            why = editMisfit(rich, rich->toHtml(), true);
+        else if (const auto* list = qobject_cast<const QListWidget*>(w))
+            why = listMisfit(list);
+        else if (const auto* group = qobject_cast<const QGroupBox*>(w)) {
+            const int width = QFontMetrics(group->font()).horizontalAdvance(group->title());
+            if (width + 16 > group->width())
+                why = misfit(group, u"title %1 px in %2 px"_s.arg(width).arg(group->width()));
+        }
+        if (!why.isEmpty())
+            found << why;
+    }
+    return found;
+}
+
+} // namespace
+
+/// Every text of every window fits its control at the design size, with the
+/// faces a Linux desktop has.
+class TestWindowFit : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void everyTextFits_data();
+    void everyTextFits();
+    void maximTopicsFitTheList();
+    void mainWindowsKeepTheirDesignSizeAtLeast_data();
+    void mainWindowsKeepTheirDesignSizeAtLeast();
+    void smallWindowsOpenOverTheirOpener_data();
+    void smallWindowsOpenOverTheirOpener();
+    void aboutNamesTheSystem();
+    void missingTipsMessageFits();
+    void findBarLeavesTheNormsWindowAsItWas();
+    void exitQuestionRepeatsTheWarning();
+
+private:
+    std::unique_ptr<TestForms> m_t;
+};
+
+void TestWindowFit::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QGuiApplication::setFont(Fonts::sansSerif());
+}
+
+void TestWindowFit::init()
+{
+    m_t = std::make_unique<TestForms>();
+    registerAllWindows(m_t->forms);
+}
+
+void TestWindowFit::cleanup()
+{
+    m_t.reset();
+}
+
+void TestWindowFit::everyTextFits_data()
+{
+    QTest::addColumn<WindowId>("id");
+    for (const WindowId id :
+         {WindowId::successione, WindowId::titoloI, WindowId::titoloII, WindowId::titoloIII,
+          WindowId::titoloIV, WindowId::titoloV, WindowId::testamento, WindowId::massime,
+          WindowId::sommario, WindowId::guidasuccessione, WindowId::guidanorme,
+          WindowId::guidatestamento, WindowId::guidamassime, WindowId::guidafunzionamento,
+          WindowId::manuale, WindowId::frmTip, WindowId::informa, WindowId::supportoclienti})
+        QTest::newRow(qPrintable(windowName(id))) << id;
+}
+
+void TestWindowFit::everyTextFits()
+{
+    QFETCH(WindowId, id);
+    QWidget* window = m_t->forms.show(id);
+    if (!window)
+        QSKIP("window not registered in this build");
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    if (id == WindowId::successione) {
+        // The longest note and article list on view as well.
+        auto* succession = window->findChild<QLineEdit*>(u"ascendenti"_s);
+        QTest::keyClicks(succession, u"1"_s);
+        QTest::keyClicks(window->findChild<QLineEdit*>(u"fratelli"_s), u"3"_s);
+        auto* spouse = window->findChild<QComboBox*>(u"coniuge"_s);
+        spouse->setEditText(u"no"_s);
+        spouse->setEditText(u"no"_s);
+        auto* type = window->findChild<QComboBox*>(u"successione"_s);
+        type->setEditText(u"entrambe"_s);
+        QVERIFY(window->findChild<QPlainTextEdit*>(u"nota"_s)->isVisible());
+    }
+    const QStringList found = misfits(window);
+    if (id == WindowId::testamento)
+        QEXPECT_FAIL("", "the five aspect boxes and the advice need a new layout", Continue);
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(u"; "_s)));
+}
+
+void TestWindowFit::maximTopicsFitTheList()
+{
+    QWidget* window = m_t->forms.show(WindowId::massime);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    auto* list = window->findChild<QListWidget*>(u"List1"_s);
+    QVERIFY(list->count() == 8);
+    QVERIFY(!list->horizontalScrollBar()->isVisible());
+    const QRect first = list->visualItemRect(list->item(1));
+    QVERIFY(first.width() <= list->viewport()->width());
+}
+
+void TestWindowFit::mainWindowsKeepTheirDesignSizeAtLeast_data()
+{
+    QTest::addColumn<WindowId>("id");
+    for (const WindowId id :
+         {WindowId::successione, WindowId::titoloIII, WindowId::testamento, WindowId::massime})
+        QTest::newRow(qPrintable(windowName(id))) << id;
+}
+
+void TestWindowFit::mainWindowsKeepTheirDesignSizeAtLeast()
+{
+    QFETCH(WindowId, id);
+    QWidget* window = m_t->forms.show(id);
+    const QSize design(Twips::toPixels(WindowSetup::mainWindowTwips.width()),
+                       Twips::toPixels(WindowSetup::mainWindowTwips.height()));
+    QCOMPARE(window->size(), design);
+    window->resize(400, 300);
+    QVERIFY(window->width() >= design.width());
+    QVERIFY(window->height() >= design.height());
+}
+
+void TestWindowFit::smallWindowsOpenOverTheirOpener_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<WindowId>("id");
+    QTest::addColumn<bool>("atTheEdge");
+    QTest::newRow("tip") << 16 << WindowId::frmTip << false;
+    QTest::newRow("support") << 17 << WindowId::supportoclienti << false;
+    QTest::newRow("about") << 18 << WindowId::informa << false;
+    QTest::newRow("about from the screen's corner") << 18 << WindowId::informa << true;
+}
+
+void TestWindowFit::smallWindowsOpenOverTheirOpener()
+{
+    QFETCH(int, button);
+    QFETCH(WindowId, id);
+    QFETCH(bool, atTheEdge);
+    auto* opener = m_t->forms.show(WindowId::successione);
+    const QRect available = opener->screen()->availableGeometry();
+    opener->move(atTheEdge ? available.bottomRight() - QPoint(50, 50)
+                           : available.topLeft() + QPoint(40, 60));
+    opener->findChild<QAction*>(u"Toolbar1_%1"_s.arg(button))->trigger();
+    QWidget* shown = m_t->forms.loadedForm(id);
+    QVERIFY(shown && shown->isVisible());
+    QVERIFY2(available.contains(shown->frameGeometry()),
+             qPrintable(u"%1,%2 %3x%4 outside %5x%6"_s.arg(shown->frameGeometry().x())
+                            .arg(shown->frameGeometry().y())
+                            .arg(shown->frameGeometry().width())
+                            .arg(shown->frameGeometry().height())
+                            .arg(available.width())
+                            .arg(available.height())));
+    if (!atTheEdge) {
+        const QPoint offset = shown->frameGeometry().center() - opener->frameGeometry().center();
+        QVERIFY2(offset.manhattanLength() <= 4,
+                 qPrintable(u"%1,%2"_s.arg(offset.x()).arg(offset.y())));
+    }
+}
+
+void TestWindowFit::missingTipsMessageFits()
+{
+    FrmTip tip(m_t->forms, u"/nonexistent/QuotaraSuggerimenti.TXT"_s);
+    tip.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&tip));
+    bool shown = false;
+    for (const QLabel* label : tip.findChildren<QLabel*>())
+        shown = shown || label->text().contains(u"Inserire il file nella stessa directory"_s);
+    QVERIFY(shown);
+    const QStringList found = misfits(&tip);
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(u"; "_s)));
+}
+
+void TestWindowFit::findBarLeavesTheNormsWindowAsItWas()
+{
+    auto* window = qobject_cast<QMainWindow*>(m_t->forms.show(WindowId::titoloII));
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    const QSize area = window->centralWidget()->size();
+    window->findChild<QAction*>(u"apritrova"_s)->trigger();
+    auto* bar = window->findChild<QToolBar*>(u"barratrova"_s);
+    QTRY_VERIFY(bar->isVisible());
+    QTRY_COMPARE(window->centralWidget()->size(), area);
+    QStringList found = misfits(window);
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(u"; "_s)));
+    QTest::keyClick(window->findChild<QLineEdit*>(u"trova"_s), Qt::Key_Escape);
+    QTRY_VERIFY(!bar->isVisible());
+    QTRY_COMPARE(window->centralWidget()->size(), area);
+}
+
+void TestWindowFit::aboutNamesTheSystem()
+{
+    QWidget* about = m_t->forms.show(WindowId::informa);
+    const QString platform = about->findChild<QLabel*>(u"Label5"_s)->text();
+#if defined(Q_OS_LINUX)
+    QCOMPARE(platform, u"per sistemi Linux a %1 bit"_s.arg(QSysInfo::WordSize));
+#else
+    QVERIFY(platform.startsWith(u"per sistemi "_s));
+#endif
+    QVERIFY(!platform.contains(u"Windows a 32"_s));
+}
+
+void TestWindowFit::exitQuestionRepeatsTheWarning()
+{
+    // A window manager may cut the title, the only warning about unsaved data.
+    QWidget* window = m_t->forms.show(WindowId::successione);
+    m_t->prompts.answerNext(false);
+    window->findChild<QAction*>(u"Toolbar1_20"_s)->trigger();
+    QCOMPARE(m_t->prompts.last().kind, FakePrompts::Kind::Ask);
+    QCOMPARE(m_t->prompts.last().title, u"Attenzione: i dati non archiviati andranno persi !"_s);
+    QVERIFY(m_t->prompts.last().text.startsWith(u"Vuoi uscire da Quotara?"_s));
+    QVERIFY(m_t->prompts.last().text.contains(u"i dati non archiviati andranno persi"_s));
+}
+
+QTEST_MAIN(TestWindowFit)
+#include "tst_windowfit.moc"
