@@ -17,11 +17,22 @@ std::optional<Amount> Amount::fromText(const QString& text)
 
 Amount Amount::share(const Fraction& fraction) const
 {
-    // Half up: floor(x * 100 + 1/2) / 100, the amounts being never negative.
-    const mpq_class scaled = m_value.value() * fraction.value() * 100 + mpq_class(1, 2);
-    mpz_class cents;
-    mpz_fdiv_q(cents.get_mpz_t(), scaled.get_num_mpz_t(), scaled.get_den_mpz_t());
-    return Amount(Fraction(mpq_class(cents, 100)));
+    // Half up, the amounts being never negative: for x = n / d, the cents are
+    // floor(x * 100 + 1/2) = floor((200 n + d) / (2 d)). Worked in place, as
+    // this runs for every heir at every computation.
+    const mpq_class& value = m_value.value();
+    const mpq_class& part = fraction.value();
+    mpq_class cents;
+    mpz_ptr numerator = cents.get_num_mpz_t();
+    mpz_ptr denominator = cents.get_den_mpz_t();
+    mpz_mul(denominator, value.get_den_mpz_t(), part.get_den_mpz_t());
+    mpz_mul(numerator, value.get_num_mpz_t(), part.get_num_mpz_t());
+    mpz_mul_ui(numerator, numerator, 200);
+    mpz_add(numerator, numerator, denominator);
+    mpz_mul_2exp(denominator, denominator, 1);
+    mpz_fdiv_q(numerator, numerator, denominator);
+    mpz_set_ui(denominator, 100);
+    return Amount(Fraction(std::move(cents)));
 }
 
 QString Amount::text() const

@@ -1,10 +1,16 @@
 #include "familyengine.h"
 
 #include <QHash>
+#include <QStringBuilder>
 
 #include <algorithm>
-#include <map>
-#include <set>
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <numeric>
+#include <optional>
+#include <span>
+#include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -15,7 +21,66 @@ namespace {
 using namespace Family;
 
 using People = QList<const Person*>;
-using Articles = std::set<int>;
+
+/// A set of articles of the code's Book II (456-809), kept as bits: every
+/// step of every line of representation unites such sets.
+class Articles
+{
+public:
+    Articles() = default;
+    Articles(std::initializer_list<int> articles) { insert(articles); }
+
+    void insert(int article)
+    {
+        const auto bit = std::size_t(article - kFirst);
+        m_words.at(bit / 64) |= std::uint64_t(1) << (bit % 64);
+    }
+    void insert(std::initializer_list<int> articles)
+    {
+        for (const int article : articles)
+            insert(article);
+    }
+    void insert(const Articles& other)
+    {
+        for (std::size_t word = 0; word < m_words.size(); ++word)
+            m_words[word] |= other.m_words[word];
+    }
+    bool empty() const
+    {
+        return std::all_of(m_words.begin(), m_words.end(), [](std::uint64_t w) { return w == 0; });
+    }
+
+    /// The articles in the code's order, as their numbers.
+    QStringList texts() const
+    {
+        QStringList list;
+        list.reserve(
+            std::accumulate(m_words.begin(), m_words.end(), qsizetype(0),
+                            [](qsizetype n, std::uint64_t w) { return n + std::popcount(w); }));
+        for (std::size_t word = 0; word < m_words.size(); ++word) {
+            for (std::uint64_t bits = m_words[word]; bits != 0; bits &= bits - 1)
+                list << numberOf(kFirst + int(word * 64) + std::countr_zero(bits));
+        }
+        return list;
+    }
+
+private:
+    static constexpr int kFirst = 456;
+    static constexpr int kLast = 809;
+
+    static QString numberOf(int article)
+    {
+        static const QStringList numbers = [] {
+            QStringList list;
+            for (int number = kFirst; number <= kLast; ++number)
+                list << QString::number(number);
+            return list;
+        }();
+        return numbers.at(article - kFirst);
+    }
+
+    std::array<std::uint64_t, (kLast - kFirst) / 64 + 1> m_words{};
+};
 
 bool isSpouse(const Person& person)
 {
@@ -42,46 +107,123 @@ QString absence(const Person& person)
     return QString();
 }
 
-QStringList sortedArticles(const Articles& articles)
+/// The ties of the family, found once for every section: whose child each
+/// person is, and whose line takes. People are held by their place in the
+/// case, so that no step looks an id up.
+class Kinship
 {
-    QStringList list;
-    for (const int article : articles)
-        list << QString::number(article);
-    return list;
-}
+public:
+    explicit Kinship(const FamilyCase& familyCase)
+        : m_case(familyCase), m_firstChild(std::size_t(familyCase.people.size()) + 1, 0),
+          m_parents(std::size_t(familyCase.people.size()), nullptr),
+          m_takes(std::size_t(familyCase.people.size()), false)
+    {
+        const QList<Person>& people = familyCase.people;
+        QHash<QString, qsizetype> places;
+        places.reserve(people.size());
+        for (qsizetype place = 0; place < people.size(); ++place) {
+            if (!places.contains(people[place].id))
+                places.insert(people[place].id, place);
+        }
+        for (const Person& person : people) {
+            if (person.parent.isEmpty())
+                continue;
+            const auto found = places.constFind(person.parent);
+            if (found == places.cend())
+                continue;
+            m_parents[placeOf(person)] = &people[*found];
+            if (person.relation == Relation::Figlio)
+                ++m_firstChild[std::size_t(*found) + 1];
+        }
+        // The children grouped by parent, in the case's order: m_firstChild[p]
+        // is where the children of the person at p begin.
+        for (std::size_t place = 1; place < m_firstChild.size(); ++place)
+            m_firstChild[place] += m_firstChild[place - 1];
+        m_children.resize(m_firstChild.back());
+        std::vector<std::size_t> next(m_firstChild.begin(), m_firstChild.end() - 1);
+        for (const Person& person : people) {
+            const Person* parent = m_parents[placeOf(person)];
+            if (parent && person.relation == Relation::Figlio)
+                m_children[next[placeOf(*parent)]++] = &person;
+        }
+        for (const Person& person : people)
+            m_takes[placeOf(person)] = computeTakes(person, 0);
+    }
+
+    const FamilyCase& familyCase() const { return m_case; }
+
+    std::size_t placeOf(const Person& person) const
+    {
+        return std::size_t(&person - m_case.people.constData());
+    }
+
+    /// The children of `person` in the case.
+    std::span<const Person* const> childrenOf(const Person& person) const
+    {
+        const std::size_t place = placeOf(person);
+        return std::span<const Person* const>(m_children)
+            .subspan(m_firstChild[place], m_firstChild[place + 1] - m_firstChild[place]);
+    }
+
+    /// The person whose child `person` is, or nullptr.
+    const Person* parentOf(const Person& person) const { return m_parents[placeOf(person)]; }
+
+    /// Whether the line headed by `person` takes: he is living, or some of his
+    /// descendants represent him (arts. 467-468).
+    bool takes(const Person& person) const { return m_takes[placeOf(person)]; }
+
+private:
+    bool computeTakes(const Person& person, int depth) const
+    {
+        if (isLiving(person))
+            return true;
+        if (depth > m_case.people.size())
+            return false;
+        const std::span<const Person* const> children = childrenOf(person);
+        return std::any_of(children.begin(), children.end(),
+                           [&](const Person* child) { return computeTakes(*child, depth + 1); });
+    }
+
+    const FamilyCase& m_case;
+    std::vector<std::size_t> m_firstChild;
+    std::vector<const Person*> m_children;
+    std::vector<const Person*> m_parents;
+    std::vector<bool> m_takes;
+};
 
 /// The shares of one section as they are given, with the steps that explain them.
 class Ledger
 {
 public:
-    explicit Ledger(const FamilyCase& familyCase) : m_case(familyCase)
+    explicit Ledger(const Kinship& kinship)
+        : m_kinship(kinship), m_case(kinship.familyCase()),
+          m_shares(std::size_t(m_case.people.size())), m_articles(std::size_t(m_case.people.size()))
     {
-        for (const Person& person : familyCase.people) {
-            if (person.relation == Relation::Figlio && !person.parent.isEmpty())
-                m_children[person.parent] << &person;
-        }
-        for (const Person& person : familyCase.people)
-            m_takes[person.id] = computeTakes(person, 0);
     }
 
     const FamilyCase& familyCase() const { return m_case; }
 
     void give(const Person& person, const Fraction& share, const Articles& articles)
     {
-        m_shares[person.id] += share;
-        m_articles[person.id].insert(articles.begin(), articles.end());
-        m_section.insert(articles.begin(), articles.end());
+        const std::size_t place = placeOf(person);
+        std::optional<Fraction>& held = m_shares[place];
+        if (held)
+            *held += share;
+        else
+            held = share;
+        m_articles[place].insert(articles);
+        m_section.insert(articles);
     }
 
     void cite(std::initializer_list<int> articles) { m_section.insert(articles); }
     void step(const QString& text) { m_passi << text; }
 
-    /// The children of `person` in the case.
-    People childrenOf(const Person& person) const { return m_children.value(person.id); }
-
-    /// Whether the line headed by `person` takes: he is living, or some of his
-    /// descendants represent him (arts. 467-468).
-    bool takes(const Person& person) const { return m_takes.value(person.id); }
+    std::span<const Person* const> childrenOf(const Person& person) const
+    {
+        return m_kinship.childrenOf(person);
+    }
+    const Person* parentOf(const Person& person) const { return m_kinship.parentOf(person); }
+    bool takes(const Person& person) const { return m_kinship.takes(person); }
 
     /// Gives `share` to the line headed by `person`: to him when living,
     /// otherwise per stirpes to the descendants who represent him.
@@ -105,27 +247,32 @@ public:
         QStringList names;
         for (const Person* representative : representatives)
             names << representative->displayName();
-        step(u"%1 %2: la sua quota di %3 va per stirpi a chi lo rappresenta (%4), %5 ciascuno "
-             u"(artt. 467, 468, 469)."_s.arg(person.displayName(), absence(person), share.text(),
-                                             names.join(u", "_s), each.text()));
+        // Built in one piece: this step is written for every line at every depth.
+        step(person.displayName() % u' ' % absence(person) % u": la sua quota di " % share.text() %
+             u" va per stirpi a chi lo rappresenta (" % names.join(u", "_s) % u"), " % each.text() %
+             u" ciascuno (artt. 467, 468, 469).");
         Articles inherited = articles;
         inherited.insert({467, 468, 469});
         for (const Person* representative : representatives)
             giveLine(*representative, each, inherited, depth + 1);
     }
 
-    Section section(const Amount& base) const
+    /// The section on `base`; with `livingOnly` the shares of those who are not
+    /// living (and whose share falls into the disposable portion) are left out.
+    Section section(const Amount& base, bool livingOnly) const
     {
         Section result;
         result.base = base;
+        result.shares.reserve(m_case.people.size());
         for (const Person& person : m_case.people) {
-            const auto found = m_shares.find(person.id);
-            if (found == m_shares.end() || found->second.isZero())
+            const std::size_t place = placeOf(person);
+            const std::optional<Fraction>& held = m_shares[place];
+            if (!held || held->isZero() || (livingOnly && !isLiving(person)))
                 continue;
-            result.shares << HeirShare{person.id, found->second, base.share(found->second),
-                                       sortedArticles(m_articles.at(person.id))};
+            result.shares << HeirShare{person.id, *held, base.share(*held),
+                                       m_articles[place].texts()};
         }
-        result.articles = sortedArticles(m_section);
+        result.articles = m_section.texts();
         result.passi = m_passi;
         return result;
     }
@@ -133,28 +280,20 @@ public:
     Fraction total() const
     {
         Fraction sum;
-        for (const auto& [id, share] : m_shares)
-            sum += share;
+        for (const std::optional<Fraction>& share : m_shares) {
+            if (share)
+                sum += *share;
+        }
         return sum;
     }
 
 private:
-    bool computeTakes(const Person& person, int depth) const
-    {
-        if (isLiving(person))
-            return true;
-        if (depth > m_case.people.size())
-            return false;
-        const People children = childrenOf(person);
-        return std::any_of(children.begin(), children.end(),
-                           [&](const Person* child) { return computeTakes(*child, depth + 1); });
-    }
+    std::size_t placeOf(const Person& person) const { return m_kinship.placeOf(person); }
 
+    const Kinship& m_kinship;
     const FamilyCase& m_case;
-    QHash<QString, People> m_children;
-    QHash<QString, bool> m_takes;
-    std::map<QString, Fraction> m_shares;
-    std::map<QString, Articles> m_articles;
+    std::vector<std::optional<Fraction>> m_shares;
+    std::vector<Articles> m_articles;
     Articles m_section;
     QStringList m_passi;
 };
@@ -182,7 +321,7 @@ Classes classify(const Ledger& ledger)
         if (person.status == Status::Indegno)
             classes.unworthy = true;
         if (!person.parent.isEmpty()) {
-            const Person* parent = familyCase.find(person.parent);
+            const Person* parent = ledger.parentOf(person);
             if (person.status == Status::Rinunziante && !ledger.takes(person) && parent &&
                 !isLiving(*parent))
                 classes.renouncers << &person;
@@ -492,11 +631,10 @@ void noteDisputedReserve(Ledger& ledger, const Classes& classes)
                       u"27259/2017"_s));
 }
 
-} // namespace
-
-Section legittima(const FamilyCase& familyCase)
+Section legittimaOf(const Kinship& kinship)
 {
-    Ledger ledger(familyCase);
+    const FamilyCase& familyCase = kinship.familyCase();
+    Ledger ledger(kinship);
     const Classes classes = classify(ledger);
     noteAbsentees(ledger, classes, false);
     noteDisputedRenunciation(ledger, classes);
@@ -510,7 +648,7 @@ Section legittima(const FamilyCase& familyCase)
     else
         giveWithoutChildren(ledger, classes);
     const Amount base = legittimaBase(familyCase);
-    Section section = ledger.section(base);
+    Section section = ledger.section(base, false);
     const Fraction state = Fraction(1) - ledger.total();
     if (!state.isZero()) {
         section.stateShare = state;
@@ -519,9 +657,10 @@ Section legittima(const FamilyCase& familyCase)
     return section;
 }
 
-Section riserva(const FamilyCase& familyCase)
+Section riservaOf(const Kinship& kinship)
 {
-    Ledger ledger(familyCase);
+    const FamilyCase& familyCase = kinship.familyCase();
+    Ledger ledger(kinship);
     const Classes classes = classify(ledger);
     noteAbsentees(ledger, classes, true);
     noteDisputedReserve(ledger, classes);
@@ -624,11 +763,7 @@ Section riserva(const FamilyCase& familyCase)
                 u"più le donazioni (%3): %4 (art. 556)."_s.arg(
                     familyCase.relictum.text(), familyCase.debts.text(),
                     (massa - legittimaBase(familyCase)).text(), massa.text()));
-    Section section = ledger.section(massa);
-    section.shares.removeIf([&](const HeirShare& share) {
-        const Person* person = familyCase.find(share.id);
-        return person && !isLiving(*person);
-    });
+    Section section = ledger.section(massa, true);
     Fraction reserved;
     for (const HeirShare& share : section.shares)
         reserved += share.share;
@@ -638,13 +773,26 @@ Section riserva(const FamilyCase& familyCase)
     return section;
 }
 
+} // namespace
+
+Section legittima(const FamilyCase& familyCase)
+{
+    return legittimaOf(Kinship(familyCase));
+}
+
+Section riserva(const FamilyCase& familyCase)
+{
+    return riservaOf(Kinship(familyCase));
+}
+
 Outcome compute(const FamilyCase& familyCase)
 {
+    const Kinship kinship(familyCase);
     Outcome outcome;
     if (familyCase.kind != Kind::Testamentaria)
-        outcome.legittima = legittima(familyCase);
+        outcome.legittima = legittimaOf(kinship);
     if (familyCase.kind != Kind::Legittima)
-        outcome.testamentaria = riserva(familyCase);
+        outcome.testamentaria = riservaOf(kinship);
     return outcome;
 }
 

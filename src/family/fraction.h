@@ -19,10 +19,22 @@ public:
     /// "1/3", "1" for the whole, "0" for nothing.
     QString text() const;
 
-    Fraction operator+(const Fraction& other) const { return Fraction(m_value + other.m_value); }
-    Fraction operator-(const Fraction& other) const { return Fraction(m_value - other.m_value); }
-    Fraction operator*(const Fraction& other) const { return Fraction(m_value * other.m_value); }
-    Fraction operator/(const Fraction& other) const { return Fraction(m_value / other.m_value); }
+    Fraction operator+(const Fraction& other) const
+    {
+        return Fraction(Canonical{}, m_value + other.m_value);
+    }
+    Fraction operator-(const Fraction& other) const
+    {
+        return Fraction(Canonical{}, m_value - other.m_value);
+    }
+    Fraction operator*(const Fraction& other) const
+    {
+        return Fraction(Canonical{}, m_value * other.m_value);
+    }
+    Fraction operator/(const Fraction& other) const
+    {
+        return Fraction(Canonical{}, m_value / other.m_value);
+    }
     Fraction& operator+=(const Fraction& other);
     Fraction& operator-=(const Fraction& other);
 
@@ -30,5 +42,11 @@ public:
     std::strong_ordering operator<=>(const Fraction& other) const;
 
 private:
+    /// GMP's arithmetic already gives lowest terms: no second reduction.
+    struct Canonical
+    {
+    };
+    Fraction(Canonical, mpq_class value) : m_value(std::move(value)) {}
+
     mpq_class m_value;
 };

@@ -18,11 +18,16 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
 
 namespace {
 
-constexpr int kAspectTop = 1770;
-constexpr int kAspectStep = 480;
+// Each aspect's row holds two lines of its note; the advice beside them
+// holds its thirteen lines.
+constexpr int kAspectTop = 1665;
+constexpr int kAspectStep = 525;
+constexpr int kAspectHeight = 480;
+constexpr int kTextMargin = 2;
 
 const QColor kPassoBackground(255, 255, 0);
 const QColor kHeadingColour(0, 0, 128);
@@ -52,8 +57,20 @@ QPlainTextEdit* makeText(QWidget* area, const QString& name, const QString& text
     box->setReadOnly(true);
     box->setPlainText(text);
     box->setFont(Fonts::sansSerif(8.25, false));
+    box->document()->setDocumentMargin(kTextMargin);
     box->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
     return box;
+}
+
+// The line break that ends an aspect's note stays in its text (the printout
+// takes it), but shows no empty line that would need a scroll bar.
+void hideFinalBreak(QPlainTextEdit* box)
+{
+    QTextBlock last = box->document()->lastBlock();
+    if (!last.text().isEmpty() || last == box->document()->firstBlock())
+        return;
+    last.setVisible(false);
+    box->document()->markContentsDirty(last.position(), last.length());
 }
 
 void placeButton(QPushButton* button, const QRect& twips)
@@ -151,18 +168,19 @@ void TestamentoWindow::buildDefinition(QWidget* area)
 void TestamentoWindow::buildAspects(QWidget* area)
 {
     makeLabel(area, QStringLiteral("Label7"), WillTexts::aspectsTitle(),
-              QRect(120, 1470, 4500, 255), true);
+              QRect(120, 1410, 4500, 255), true);
     const auto& aspects = WillTexts::aspects();
     for (std::size_t i = 0; i < aspects.size(); ++i) {
         const WillTexts::Aspect& aspect = aspects[i];
         const int top = kAspectTop + static_cast<int>(i) * kAspectStep;
         makeLabel(area, aspect.headingName, aspect.heading, QRect(120, top, 1560, 255), false);
         m_aspectTexts[i] =
-            makeText(area, aspect.textName, aspect.text, QRect(1740, top, 3000, 435));
+            makeText(area, aspect.textName, aspect.text, QRect(1620, top, 3900, kAspectHeight));
+        hideFinalBreak(m_aspectTexts[i]);
         const int index = static_cast<int>(i) + 1;
         auto* spiega = new QPushButton(QStringLiteral("?"), area);
         spiega->setObjectName(QStringLiteral("spiega_%1").arg(index));
-        placeButton(spiega, QRect(4800, top + 60, 315, 315));
+        placeButton(spiega, QRect(5580, top + 83, 315, 315));
         connect(spiega, &QPushButton::clicked, this, [this, index] { spiega_Click(index); });
     }
 }
@@ -170,14 +188,15 @@ void TestamentoWindow::buildAspects(QWidget* area)
 void TestamentoWindow::buildAdviceAndExample(QWidget* area)
 {
     makeLabel(area, QStringLiteral("Label1"), WillTexts::adviceHeading(),
-              QRect(5220, 1470, 4260, 255), true);
+              QRect(5970, 1410, 3510, 255), true);
     // The advice is broken into its lines by hand.
-    makeText(area, QStringLiteral("Text2"), WillTexts::advice(), QRect(5220, 1770, 4260, 2355))
+    makeText(area, QStringLiteral("Text2"), WillTexts::advice(),
+             QRect(5970, kAspectTop, 3510, 2640))
         ->setLineWrapMode(QPlainTextEdit::NoWrap);
     makeLabel(area, QStringLiteral("Label5"), WillTexts::exampleHeading(),
-              QRect(120, 4200, 9360, 255), true)
+              QRect(120, 4305, 9360, 255), true)
         ->setFont(Fonts::sansSerif(8.25, false));
-    makeText(area, QStringLiteral("esempio"), WillTexts::example(), QRect(120, 4455, 9360, 900));
+    makeText(area, QStringLiteral("esempio"), WillTexts::example(), QRect(120, 4560, 9360, 885));
 }
 
 void TestamentoWindow::buildLinks(QWidget* area)
@@ -188,7 +207,7 @@ void TestamentoWindow::buildLinks(QWidget* area)
         auto* stima = new QPushButton(links[i].caption, area);
         stima->setObjectName(QStringLiteral("stima_%1").arg(index));
         stima->setToolTip(links[i].url.toString());
-        placeButton(stima, QRect(120 + static_cast<int>(i) * 3180, 5400, 3000, 315));
+        placeButton(stima, QRect(120 + static_cast<int>(i) * 3180, 5475, 3000, 315));
         connect(stima, &QPushButton::clicked, this, [this, index] { stima_Click(index); });
     }
 }
@@ -196,17 +215,17 @@ void TestamentoWindow::buildLinks(QWidget* area)
 void TestamentoWindow::buildFoot(QWidget* area)
 {
     m_passo =
-        makeLabel(area, QStringLiteral("passo"), QString(), QRect(120, 5760, 9360, 255), false);
+        makeLabel(area, QStringLiteral("passo"), QString(), QRect(120, 5805, 9360, 255), false);
     m_passo->setAutoFillBackground(true);
     QPalette colours = m_passo->palette();
     colours.setColor(QPalette::Window, kPassoBackground);
     m_passo->setPalette(colours);
 
-    placeButton(m_frame.makeFootButton(QStringLiteral("aiuto")), QRect(120, 6060, 1335, 345));
+    placeButton(m_frame.makeFootButton(QStringLiteral("aiuto")), QRect(120, 6075, 1335, 330));
     placeButton(m_frame.makeFootButton(QStringLiteral("guidainlinea")),
-                QRect(1560, 6060, 1335, 345));
-    placeButton(m_frame.makeFootButton(QStringLiteral("cmdsucc")), QRect(3000, 6060, 1335, 345));
-    placeButton(m_frame.makeFootButton(QStringLiteral("esco")), QRect(8145, 6060, 1335, 345));
+                QRect(1560, 6075, 1335, 330));
+    placeButton(m_frame.makeFootButton(QStringLiteral("cmdsucc")), QRect(3000, 6075, 1335, 330));
+    placeButton(m_frame.makeFootButton(QStringLiteral("esco")), QRect(8145, 6075, 1335, 330));
 }
 
 void TestamentoWindow::onFileButton(int index)

@@ -113,19 +113,19 @@ QString adviceHeading()
 QString advice()
 {
     const QStringList lines = {
-        QStringLiteral("Il testamento olografo è il più semplice e il"),
-        QStringLiteral("meno costoso: non servono né il notaio né i"),
-        QStringLiteral("testimoni, basta scriverlo per intero a mano,"),
-        QStringLiteral("datarlo e firmarlo. Si scrive a casa propria e"),
-        QStringLiteral("si può cambiare in ogni momento, scrivendone"),
-        QStringLiteral("uno nuovo con una data successiva."),
-        QStringLiteral("Prima di scriverlo conviene calcolare con"),
-        QStringLiteral("Quotara, nella finestra Successione, la quota"),
-        QStringLiteral("disponibile: di questa parte del patrimonio"),
-        QStringLiteral("si può disporre a favore di chiunque, parenti"),
-        QStringLiteral("o estranei; il resto spetta per legge ai"),
-        QStringLiteral("legittimari e il testamento non deve"),
-        QStringLiteral("intaccarlo."),
+        QStringLiteral("Il testamento olografo è il più semplice"),
+        QStringLiteral("e il meno costoso: non servono né il"),
+        QStringLiteral("notaio né i testimoni, basta scriverlo"),
+        QStringLiteral("per intero a mano, datarlo e firmarlo."),
+        QStringLiteral("Si scrive a casa propria e si cambia in"),
+        QStringLiteral("ogni momento con uno nuovo, di data"),
+        QStringLiteral("successiva."),
+        QStringLiteral("Prima di scriverlo conviene calcolare"),
+        QStringLiteral("con Quotara, nella finestra Successione,"),
+        QStringLiteral("la quota disponibile: di questa parte si"),
+        QStringLiteral("può disporre a favore di chiunque; il"),
+        QStringLiteral("resto spetta per legge ai legittimari e"),
+        QStringLiteral("il testamento non deve intaccarlo."),
     };
     return lines.join(kCrLf);
 }

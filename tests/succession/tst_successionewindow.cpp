@@ -390,6 +390,9 @@ void TestSuccessioneWindow::wordsInAnyCase()
     QFETCH(QString, typed);
     QFETCH(QString, proper);
     QFETCH(QString, spouseShare);
+    // Leaving a field is a focus change, which only an active window has.
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
     QTest::keyClicks(edit(u"figli"_s), u"1"_s);
     retype(edit(field), typed);
     QCOMPARE(label(u"quotaconiuge_2"_s), spouseShare);
