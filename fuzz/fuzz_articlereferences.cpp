@@ -29,15 +29,15 @@ void check(const QString& text, const QVector<Norms::ArticleReference>& referenc
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data),
-                                           static_cast<qsizetype>(size));
+    const QString text =
+        QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     check(text, Norms::findArticleReferences(text));
     const QVector<Norms::ArticleReference> numbers = Norms::findArticleNumbers(text);
     check(text, numbers);
     // In a plain list the span is the number alone, and reads as that number.
     for (const Norms::ArticleReference& reference : numbers) {
-        const auto read = Norms::ArticleNumber::parse(
-            text.mid(reference.span.start, reference.span.length));
+        const auto read =
+            Norms::ArticleNumber::parse(text.mid(reference.span.start, reference.span.length));
         if (!read || *read != reference.article)
             __builtin_trap();
     }

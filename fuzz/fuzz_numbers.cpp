@@ -52,8 +52,8 @@ void checkCount(const QString& text)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data),
-                                           static_cast<qsizetype>(size));
+    const QString text =
+        QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     for (const QLocale& locale : {QLocale(QLocale::Italian, QLocale::Italy),
                                   QLocale(QLocale::English, QLocale::UnitedStates)})
         checkValue(text, locale);

@@ -37,8 +37,8 @@ public:
     explicit FaultFolder(const QString& path) : m_path(path)
     {
         QDir().mkpath(path);
-        m_mounted = ::mount("tmpfs", QFile::encodeName(path).constData(), "tmpfs", 0,
-                            "size=64k") == 0;
+        m_mounted =
+            ::mount("tmpfs", QFile::encodeName(path).constData(), "tmpfs", 0, "size=64k") == 0;
     }
     ~FaultFolder()
     {
@@ -57,8 +57,8 @@ public:
     bool makeReadOnly()
     {
         if (m_mounted)
-            ::mount(nullptr, QFile::encodeName(m_path).constData(), nullptr,
-                    MS_REMOUNT | MS_RDONLY, nullptr);
+            ::mount(nullptr, QFile::encodeName(m_path).constData(), nullptr, MS_REMOUNT | MS_RDONLY,
+                    nullptr);
         else
             QFile::setPermissions(m_path, QFile::ReadOwner | QFile::ExeOwner);
         QFile probe(m_path + u"/probe"_s);
@@ -72,13 +72,10 @@ public:
     void fill()
     {
         QFile filler(m_path + u"/riempitivo"_s);
-        if (!filler.open(QIODevice::WriteOnly))
+        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             return;
-        const QByteArray block(4096, 'x');
-        while (filler.write(block) == block.size() && filler.flush()) {
-        }
-        for (const QByteArray& small : {QByteArray(256, 'x'), QByteArray(1, 'x')}) {
-            while (filler.write(small) == small.size() && filler.flush()) {
+        for (const QByteArray& block : {QByteArray(4096, 'x'), QByteArray(1, 'x')}) {
+            while (filler.write(block) == block.size()) {
             }
         }
     }
