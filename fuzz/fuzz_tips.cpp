@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (tips.isEmpty())
         return 0;
-    const QByteArray written = Cp1252::encode(tips.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+    const QByteArray written =
+        Cp1252::encode(tips.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
     if (Tips::parse(written) != tips)
         __builtin_trap();
     return 0;
