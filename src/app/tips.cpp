@@ -46,6 +46,11 @@ QString Tips::missingFileText()
            QStringLiteral("Inserire il file nella stessa directory dell'applicazione. ");
 }
 
+QStringList Tips::parse(const QByteArray& bytes)
+{
+    return splitLines(Cp1252::decode(bytes));
+}
+
 bool Tips::LoadTips(const QString& path)
 {
     if (path.isEmpty() || !QFileInfo(path).isFile())
@@ -53,7 +58,7 @@ bool Tips::LoadTips(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    m_items.append(splitLines(Cp1252::decode(file.readAll())));
+    m_items.append(parse(file.readAll()));
     AdvanceTip();
     return true;
 }

@@ -13,6 +13,10 @@ public:
     /// What the tip area says when the file cannot be found.
     static QString missingFileText();
 
+    /// The tips the bytes of a tips file hold: every line, an empty one
+    /// included; a final line end does not start another tip.
+    static QStringList parse(const QByteArray& bytes);
+
     /// Reads every line of `path` as a tip, an empty line included, and moves
     /// to the first one. False when the path is empty or the file cannot be read.
     bool LoadTips(const QString& path);

@@ -403,10 +403,12 @@ QByteArray encode(const FamilyCase& familyCase)
 
 bool write(const FamilyCase& familyCase, const QString& fileName, QString* error)
 {
+    // Unbuffered: a buffered write that fails only when the file is closed (a
+    // full disk) lets QSaveFile commit an empty file over the old one.
     QSaveFile file(fileName);
     const QByteArray bytes = encode(familyCase);
-    const bool saved =
-        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    const bool saved = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+                       file.write(bytes) == bytes.size() && file.commit();
     if (!saved && error)
         *error = file.errorString();
     return saved;

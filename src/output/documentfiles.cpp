@@ -28,7 +28,9 @@ bool fail(QString* error, const QString& reason)
 bool saveBytes(const QByteArray& bytes, const QString& fileName, QString* error)
 {
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a buffered write that fails only when the file is closed (a
+    // full disk) lets QSaveFile commit an empty file over the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(error, file.errorString());
     if (file.write(bytes) != bytes.size()) {
         const QString reason = file.errorString();

@@ -202,7 +202,9 @@ bool write(const CaseRecord& record, const QString& fileName, QString* error)
             return fail(QStringLiteral("un dato contiene caratteri di controllo"));
     const QByteArray bytes = encode(record);
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a buffered write that fails only when the file is closed (a
+    // full disk) lets QSaveFile commit an empty file over the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(file.errorString());
     if (file.write(bytes) != bytes.size()) {
         const QString reason = file.errorString();

@@ -29,16 +29,14 @@ constexpr int kAspectStep = 525;
 constexpr int kAspectHeight = 480;
 constexpr int kTextMargin = 2;
 
-const QColor kPassoBackground(255, 255, 0);
 const QColor kHeadingColour(0, 0, 128);
 
 QLabel* makeLabel(QWidget* area, const QString& name, const QString& caption, const QRect& twips,
                   bool heading)
 {
-    auto* label = new QLabel(caption, area);
-    label->setObjectName(name);
-    label->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
-    label->setFont(Fonts::sansSerif(8.25, heading));
+    auto* label = WindowSetup::control<QLabel>(area, name, twips);
+    label->setText(caption);
+    label->setFont(Fonts::sansSerif(Fonts::defaultPoints, heading));
     label->setWordWrap(!heading);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (heading) {
@@ -52,13 +50,10 @@ QLabel* makeLabel(QWidget* area, const QString& name, const QString& caption, co
 QPlainTextEdit* makeText(QWidget* area, const QString& name, const QString& text,
                          const QRect& twips)
 {
-    auto* box = new QPlainTextEdit(area);
-    box->setObjectName(name);
+    auto* box = WindowSetup::control<QPlainTextEdit>(area, name, twips);
     box->setReadOnly(true);
     box->setPlainText(text);
-    box->setFont(Fonts::sansSerif(8.25, false));
     box->document()->setDocumentMargin(kTextMargin);
-    box->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
     return box;
 }
 
@@ -214,12 +209,7 @@ void TestamentoWindow::buildLinks(QWidget* area)
 
 void TestamentoWindow::buildFoot(QWidget* area)
 {
-    m_passo =
-        makeLabel(area, QStringLiteral("passo"), QString(), QRect(120, 5805, 9360, 255), false);
-    m_passo->setAutoFillBackground(true);
-    QPalette colours = m_passo->palette();
-    colours.setColor(QPalette::Window, kPassoBackground);
-    m_passo->setPalette(colours);
+    m_passo = WindowSetup::passo(area, QRect(120, 5805, 9360, 255), QString());
 
     placeButton(m_frame.makeFootButton(QStringLiteral("aiuto")), QRect(120, 6075, 1335, 330));
     placeButton(m_frame.makeFootButton(QStringLiteral("guidainlinea")),
