@@ -3,6 +3,7 @@
 #include "app/cli.h"
 #include "app/numbers.h"
 #include "maximtable.h"
+#include "norms/articleindex.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -64,6 +65,44 @@ void showTopic(const MaximTable& table, int topic, bool json, QTextStream& out)
     }
 }
 
+void showArticle(const MaximTable& table, const QString& article, bool json, QTextStream& out)
+{
+    const QVector<MaximRef> found = table.maximsOnArticle(article);
+    if (json) {
+        QJsonArray maxims;
+        for (const MaximRef& ref : found) {
+            maxims.append(
+                QJsonObject{{QStringLiteral("numeroargomento"), ref.topic},
+                            {QStringLiteral("argomento"), table.argomento(ref.topic)},
+                            {QStringLiteral("numero"), ref.number},
+                            {QStringLiteral("testo"), table.massima(ref.topic, ref.number)},
+                            {QStringLiteral("articoli"),
+                             QJsonArray::fromStringList(table.articoli(ref.topic, ref.number))}});
+        }
+        writeJson(out, QJsonObject{{QStringLiteral("articolo"), article},
+                                   {QStringLiteral("massime"), maxims}});
+        return;
+    }
+    out << "Art. " << article << ':'
+        << (found.isEmpty() ? QStringLiteral(" nessuna massima")
+                            : countText(static_cast<int>(found.size())))
+        << '\n';
+    for (const MaximRef& ref : found) {
+        out << "\nArgomento: " << table.argomento(ref.topic) << "\nMassima n."
+            << Numbers::blankLed(ref.number) << '\n'
+            << table.massima(ref.topic, ref.number) << '\n';
+    }
+}
+
+/// The label of an article the code holds ("768 bis" reads as "768-bis"); empty for any other text.
+QString articleLabel(const QString& text)
+{
+    const std::optional<Norms::ArticleNumber> number = Norms::ArticleNumber::parse(text);
+    if (!number || !Norms::ArticleIndex::codice().find(*number))
+        return QString();
+    return number->toString();
+}
+
 } // namespace
 
 int cliMassime(const QStringList& args, QTextStream& out, QTextStream& err)
@@ -71,11 +110,24 @@ int cliMassime(const QStringList& args, QTextStream& out, QTextStream& err)
     Cli::CommandLine line(QStringLiteral("massime"), QStringLiteral("[N]"),
                           QStringLiteral("Senza N: gli otto argomenti con il numero delle loro "
                                          "massime.\nCon N (da 1 a 8): le massime "
-                                         "dell'argomento N, numerate come nella finestra."));
-    line.addOption(QCommandLineOption(QStringLiteral("json"), QStringLiteral("scrive JSON")));
+                                         "dell'argomento N, numerate come nella finestra.\n"
+                                         "Con --articolo A: le massime che applicano l'articolo "
+                                         "A del Codice Civile (456-809, 768-bis ...)."));
+    const QCommandLineOption articleOption(QStringLiteral("articolo"),
+                                           QStringLiteral("le massime sull'articolo A"),
+                                           QStringLiteral("A"));
+    line.addOptions(
+        {QCommandLineOption(QStringLiteral("json"), QStringLiteral("scrive JSON")), articleOption});
     if (const std::optional<int> done = line.parse(args, out, err))
         return *done;
     const QStringList topics = line.parser().positionalArguments();
+    QString article;
+    if (line.parser().isSet(articleOption)) {
+        const QString value = line.parser().value(articleOption);
+        article = articleLabel(value);
+        if (article.isEmpty() || !topics.isEmpty())
+            return line.fail(err, QStringLiteral("articolo non valido: %1").arg(value));
+    }
     int topic = 0;
     for (const QString& arg : topics) {
         bool ok = false;
@@ -86,7 +138,9 @@ int cliMassime(const QStringList& args, QTextStream& out, QTextStream& err)
     }
     const bool json = line.parser().isSet(QStringLiteral("json"));
     const MaximTable table = MaximTable::load();
-    if (topic == 0)
+    if (!article.isEmpty())
+        showArticle(table, article, json, out);
+    else if (topic == 0)
         listTopics(table, json, out);
     else
         showTopic(table, topic, json, out);

@@ -154,6 +154,21 @@ void Massime::buildControls()
     m_sent->installEventFilter(this);
     ArticleLinks::attach(m_sent, m_forms, ArticleLinks::prose());
 
+    // Under the maxim, in the strip above the status line.
+    m_articoli = new QLabel(area);
+    m_articoli->setObjectName(QStringLiteral("articolimassima"));
+    m_articoli->setGeometry(Twips::rect(2760, 5400, 6615, 240));
+    m_articoli->setFont(Fonts::sansSerif(8.25));
+    m_articoli->setTextFormat(Qt::RichText);
+    m_articoli->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    m_articoli->setFocusPolicy(Qt::StrongFocus);
+    m_articoli->setToolTip(QStringLiteral("gli articoli del Codice Civile applicati dalla "
+                                          "massima: cliccare per leggerli"));
+    m_articoli->setAccessibleName(
+        QStringLiteral("articoli del Codice Civile applicati dalla massima"));
+    connect(m_articoli, &QLabel::linkActivated, this,
+            [this](const QString& link) { ArticleLinks::open(m_forms, link); });
+
     m_frame.makeFootButton(QStringLiteral("aiuto"))->setGeometry(Twips::rect(120, 5760, 1095, 375));
     m_frame.makeFootButton(QStringLiteral("guidainlinea"))
         ->setGeometry(Twips::rect(1200, 5760, 1095, 375));
@@ -236,7 +251,7 @@ void Massime::List1_Click(int row)
     m_argomento = row + 1;
     m_numero = 1;
     showNumber(1);
-    m_sent->setPlainText(m_tabellamassime.massima(m_argomento, 1));
+    showMaxim(1);
     const QString name = m_tabellamassime.argomento(m_argomento);
     m_list1->setToolTip(QStringLiteral("argomento scelto: ") + name);
     m_label2->setText(name);
@@ -258,13 +273,35 @@ void Massime::HScroll1_Change(int value)
         return;
     }
     showNumber(m_numero);
-    m_sent->setPlainText(m_tabellamassime.massima(m_argomento, m_numero));
+    showMaxim(m_numero);
+}
+
+void Massime::showMaxim(int number)
+{
+    m_sent->setPlainText(m_tabellamassime.massima(m_argomento, number));
+    const QStringList articoli = m_tabellamassime.articoli(m_argomento, number);
+    if (articoli.isEmpty()) {
+        m_articoli->clear();
+        return;
+    }
+    m_articoli->setText(
+        QStringLiteral("Articoli applicati: ") +
+        ArticleLinks::html(articoli.join(QStringLiteral(", ")), ArticleLinks::numbers()));
+}
+
+void Massime::mostraMassima(int topic, int number)
+{
+    if (topic < 1 || topic > MaximTable::topicCount)
+        return;
+    m_list1->setCurrentRow(topic - 1);
+    m_hscroll1->setValue(number);
 }
 
 // The bar rests one step past the last maxim, never further.
 void Massime::showEndMarker()
 {
     m_sent->setPlainText(endMarker());
+    m_articoli->clear();
     showNumber(m_totale + 1);
     const QSignalBlocker blocker(m_hscroll1);
     m_hscroll1->setValue(m_totale + 1);

@@ -2,6 +2,7 @@
 
 #include "app/clsresize.h"
 #include "app/mainframe.h"
+#include "app/maximopener.h"
 #include "maximtable.h"
 
 #include <QMainWindow>
@@ -16,7 +17,7 @@ class QScrollBar;
 /// The maxims browser: the user picks a topic, steps through its maxims with
 /// the scroll bar and prints the maxim on display, or it and all the
 /// following ones of the topic.
-class Massime : public QMainWindow
+class Massime : public QMainWindow, public MaximOpener
 {
     Q_OBJECT
 public:
@@ -30,6 +31,9 @@ public:
     int numero() const { return m_numero; }
     /// The number of the chosen topic's maxims; 0 before a topic is chosen.
     int totale() const { return m_totale; }
+
+    /// Chooses the topic and shows its maxim `number`, as the list and the scroll bar would.
+    void mostraMassima(int topic, int number) override;
 
     void stampa_Click();
     void stampatutte_Click();
@@ -46,6 +50,8 @@ private:
     void HScroll1_Change(int value);
     void contamassime();
     void showNumber(int number);
+    /// Shows maxim `number` of the chosen topic and the articles it applies.
+    void showMaxim(int number);
     void showEndMarker();
 
     Forms& m_forms;
@@ -59,6 +65,7 @@ private:
     QScrollBar* m_hscroll1 = nullptr;
     QLabel* m_conta = nullptr;
     QPlainTextEdit* m_sent = nullptr;
+    QLabel* m_articoli = nullptr;
     QLabel* m_passo = nullptr;
     QPushButton* m_stampiamo = nullptr;
 

@@ -2,11 +2,13 @@
 #include "app/fonts.h"
 
 #include "app/forms.h"
+#include "app/maximopener.h"
 #include "app/quotaramod.h"
 #include "app/twips.h"
 #include "app/windowsetup.h"
 #include "articlelinks.h"
 #include "findbar.h"
+#include "maxims/maximtable.h"
 #include "output/document.h"
 #include "output/documentpresenter.h"
 #include "stampanorme.h"
@@ -21,6 +23,7 @@
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QToolBar>
 #include <algorithm>
 
 namespace {
@@ -50,6 +53,19 @@ QString paneName(const Norms::PaneDescription& pane)
     return QStringLiteral("testo degli articoli da %1 a %2 del Codice Civile")
         .arg(pane.firstArticle)
         .arg(pane.lastArticle);
+}
+
+/// The maxims, read once for every norms window.
+const MaximTable& maxims()
+{
+    static const MaximTable table = MaximTable::load();
+    return table;
+}
+
+/// The label under which the maxims name an article; a run of repealed articles has none.
+QString maximLabel(const Norms::Article* article)
+{
+    return article && article->first == article->last ? article->label : QString();
 }
 
 void scrollToTop(QPlainTextEdit* pane)
@@ -153,6 +169,22 @@ void NormsWindow::buildControls()
     connect(m_findBar, &FindBar::findPrevious, this, &NormsWindow::findPrevious);
     connect(m_findBar, &FindBar::goToArticle, this, &NormsWindow::vaiAllArticolo);
 
+    // A row of its own: the find bar has no room left at the window's width.
+    m_massimeBar = new QToolBar(this);
+    m_massimeBar->setObjectName(QStringLiteral("barramassime"));
+    m_massimeBar->setMovable(false);
+    m_massimeBar->setFloatable(false);
+    m_massimeBar->toggleViewAction()->setVisible(false);
+    m_massimeButton = new QPushButton(QStringLiteral("Massime su questo articolo"), m_massimeBar);
+    m_massimeButton->setObjectName(QStringLiteral("massimearticolo"));
+    m_massimeButton->setEnabled(false);
+    m_massimeBar->addWidget(m_massimeButton);
+    addToolBarBreak(Qt::BottomToolBarArea);
+    addToolBar(Qt::BottomToolBarArea, m_massimeBar);
+    m_massimeBar->hide();
+    connect(m_massimeButton, &QPushButton::clicked, this, &NormsWindow::massimeSuArticolo);
+    connect(m_findBar, &QToolBar::visibilityChanged, m_massimeBar, &QToolBar::setVisible);
+
     auto* openFind = new QAction(this);
     openFind->setObjectName(QStringLiteral("apritrova"));
     openFind->setShortcut(QKeySequence::Find);
@@ -161,7 +193,12 @@ void NormsWindow::buildControls()
     openArticle->setObjectName(QStringLiteral("apriarticolo"));
     openArticle->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     connect(openArticle, &QAction::triggered, m_findBar, &FindBar::openArticle);
-    addActions({openFind, openArticle});
+    m_massime = new QAction(QStringLiteral("Massime su questo articolo"), this);
+    m_massime->setObjectName(QStringLiteral("massimesuarticolo"));
+    m_massime->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    m_massime->setEnabled(false);
+    connect(m_massime, &QAction::triggered, this, &NormsWindow::massimeSuArticolo);
+    addActions({openFind, openArticle, m_massime});
 }
 
 // Links the references the law makes inside a pane; the "Art. 456" that opens
@@ -186,6 +223,8 @@ void NormsWindow::linkPane(int index)
         return references;
     });
     // Paging moves the view with the scroll bar's signals blocked: watch the view itself.
+    connect(m_panes.at(index), &QPlainTextEdit::cursorPositionChanged, this,
+            [this, index] { cursorMoved(index); });
     connect(m_panes.at(index), &QPlainTextEdit::updateRequest, this, [this](const QRect&, int dy) {
         if (dy != 0)
             paneScrolled();
@@ -198,6 +237,46 @@ void NormsWindow::paneScrolled()
         return;
     m_highlighted = nullptr;
     highlight();
+}
+
+void NormsWindow::cursorMoved(int pane)
+{
+    const qsizetype position = m_panes.at(pane)->textCursor().position();
+    for (const Norms::Article& article : Norms::ArticleIndex::codice().articles()) {
+        if (article.title == m_title.id && article.pane == pane && article.position <= position &&
+            position <= article.position + article.text.size()) {
+            setCurrentArticle(&article);
+            return;
+        }
+    }
+    setCurrentArticle(nullptr);
+}
+
+void NormsWindow::setCurrentArticle(const Norms::Article* article)
+{
+    m_currentArticle = article;
+    const QString label = maximLabel(article);
+    const bool offered = !label.isEmpty() && !maxims().maximsOnArticle(label).isEmpty();
+    m_massime->setEnabled(offered);
+    m_massimeButton->setEnabled(offered);
+    m_massimeButton->setToolTip(offered ? QStringLiteral("le massime della giurisprudenza "
+                                                         "sull'art. ") +
+                                              label + QStringLiteral(" (Ctrl+M)")
+                                        : QStringLiteral("nessuna massima su questo articolo"));
+    m_massimeButton->setAccessibleName(QStringLiteral("Massime su questo articolo") +
+                                       (offered ? QStringLiteral(", art. ") + label : QString()));
+}
+
+bool NormsWindow::massimeSuArticolo()
+{
+    const QVector<MaximRef> found = maxims().maximsOnArticle(maximLabel(m_currentArticle));
+    if (found.isEmpty())
+        return false;
+    auto* opener = dynamic_cast<MaximOpener*>(m_forms.show(WindowId::massime));
+    if (!opener)
+        return false;
+    opener->mostraMassima(found.first().topic, found.first().number);
+    return true;
 }
 
 void NormsWindow::Form_Load()

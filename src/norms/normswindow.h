@@ -12,6 +12,8 @@ class FindBar;
 class Forms;
 class QLabel;
 class QPlainTextEdit;
+class QPushButton;
+class QToolBar;
 
 /// The window of one Title of Book II: its articles in one to three read-only
 /// panes, the frame's toolbar and foot buttons, the printout of the Title, and
@@ -29,6 +31,9 @@ public:
     QPlainTextEdit* pane(int index) const { return m_panes.value(index); }
     int paneCount() const { return static_cast<int>(m_panes.size()); }
     FindBar* findBar() const { return m_findBar; }
+    /// "Massime su questo articolo", on show with the find bar, enabled while
+    /// the current article has maxims.
+    QPushButton* maximsButton() const { return m_massimeButton; }
 
     /// Sends the whole Title to the word processor.
     void stampanorme();
@@ -52,6 +57,12 @@ public:
     /// The article highlighted by showArticle(); null when none is.
     const Norms::Article* highlightedArticle() const { return m_highlighted; }
 
+    /// The article under the text cursor or last gone to; null when none is.
+    const Norms::Article* currentArticle() const { return m_currentArticle; }
+    /// Opens the maxims window on the first maxim on the current article;
+    /// false when there is none. Ctrl+M and the find bar's button do the same.
+    bool massimeSuArticolo();
+
 private:
     struct Match
     {
@@ -67,6 +78,8 @@ private:
     void highlight();
     void linkPane(int index);
     void paneScrolled();
+    void cursorMoved(int pane);
+    void setCurrentArticle(const Norms::Article* article);
     void updateStatus();
 
     Forms& m_forms;
@@ -84,4 +97,8 @@ private:
     int m_current = -1;
     const Norms::Article* m_highlighted = nullptr;
     bool m_placing = false; ///< true while the window itself scrolls a pane
+    const Norms::Article* m_currentArticle = nullptr;
+    QAction* m_massime = nullptr;
+    QToolBar* m_massimeBar = nullptr;
+    QPushButton* m_massimeButton = nullptr;
 };

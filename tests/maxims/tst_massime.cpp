@@ -102,6 +102,8 @@ private Q_SLOTS:
     void ownButtonReshowsTheWindow();
     void windowNumberShowsTheMaximsGuide();
     void referencesInTheMaximAreLinks();
+    void articlesUnderTheMaximAreLinks();
+    void showsAMaximOnRequest();
 };
 
 void TestMassime::loadsWithNoTopicChosen()
@@ -449,6 +451,53 @@ void TestMassime::referencesInTheMaximAreLinks()
              Norms::ArticleIndex::codice().find(QStringLiteral("476")));
     QVERIFY(f.window->isVisible());
     QCOMPARE(f.window->argomento(), 1);
+}
+
+void TestMassime::articlesUnderTheMaximAreLinks()
+{
+    Fixture f;
+    registerNormsWindows(f.t.forms);
+    f.t.forms.show(WindowId::massime);
+    f.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.window));
+    auto* label = f.child<QLabel>(QStringLiteral("articolimassima"));
+    QVERIFY(label);
+    f.choose(1);
+    const QStringList articoli = f.table.articoli(1, 1);
+    QVERIFY(!articoli.isEmpty());
+    for (const QString& article : articoli)
+        QVERIFY(label->text().contains(QStringLiteral("href=\"articolo:%1\"").arg(article)));
+
+    auto* sent = f.child<QPlainTextEdit>(QStringLiteral("sent"));
+    sent->setFocus();
+    // Tab steps through the links of the maxim, then reaches the articles under it.
+    for (int i = 0; i < 10 && sent->hasFocus(); ++i)
+        QTest::keyClick(sent, Qt::Key_Tab);
+    QVERIFY(label->hasFocus());
+    QTest::keyClick(label, Qt::Key_Tab);
+    QTest::keyClick(label, Qt::Key_Return);
+    const Norms::Article* first = Norms::ArticleIndex::codice().find(articoli.first());
+    QVERIFY(first);
+    auto* norms = qobject_cast<NormsWindow*>(f.t.forms.loadedForm(first->title));
+    QVERIFY(norms);
+    QCOMPARE(norms->highlightedArticle(), first);
+
+    f.bar()->setValue(f.table.contamassime(1) + 1);
+    QVERIFY(label->text().isEmpty());
+}
+
+void TestMassime::showsAMaximOnRequest()
+{
+    Fixture f;
+    f.window->mostraMassima(4, 3);
+    QCOMPARE(f.window->argomento(), 4);
+    QCOMPARE(f.window->numero(), 3);
+    QCOMPARE(f.sent(), f.table.massima(4, 3));
+    QCOMPARE(f.text(QStringLiteral("conta")), QStringLiteral("3"));
+    f.window->mostraMassima(4, 1);
+    QCOMPARE(f.sent(), f.table.massima(4, 1));
+    f.window->mostraMassima(9, 1);
+    QCOMPARE(f.window->argomento(), 4);
 }
 
 QTEST_MAIN(TestMassime)

@@ -1,4 +1,6 @@
 #include "app/forms.h"
+#include "maxims/massime.h"
+#include "maxims/maximtable.h"
 #include "norms/articleindex.h"
 #include "norms/articlelinks.h"
 #include "norms/findbar.h"
@@ -7,12 +9,14 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QVBoxLayout>
 
 void registerNormsWindows(Forms& forms);
+void registerMaximsWindows(Forms& forms);
 
 using namespace Norms;
 using namespace Qt::StringLiterals;
@@ -118,6 +122,8 @@ private Q_SLOTS:
     void normsPaneLinksItsReferences();
     void linkToAnotherTitleKeepsTheWindowOpen();
     void anchorsForLabels();
+    void maximsOnTheArticleFoundByVaiAllArticolo();
+    void maximsOnTheArticleUnderTheCursor();
 };
 
 void TestArticleLinks::clickFollowsTheLink_data()
@@ -328,6 +334,86 @@ void TestArticleLinks::anchorsForLabels()
     QCOMPARE(h.t.forms.loadedCount(), 0);
     QVERIFY(ArticleLinks::open(h.t.forms, u"articolo:768-bis"_s));
     QVERIFY(showing(h, u"768-bis"_s));
+}
+
+void TestArticleLinks::maximsOnTheArticleFoundByVaiAllArticolo()
+{
+    Harness h;
+    registerMaximsWindows(h.t.forms);
+    const MaximTable table = MaximTable::load();
+    const QVector<MaximRef> on540 = table.maximsOnArticle(u"540"_s);
+    QVERIFY(!on540.isEmpty());
+    auto* window = qobject_cast<NormsWindow*>(h.t.forms.show(WindowId::titoloI));
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QPushButton* button = window->maximsButton();
+    QVERIFY(!button->isVisible());
+    QVERIFY(!window->findChild<QAction*>(u"massimesuarticolo"_s)->isEnabled());
+
+    QTest::keyClick(window, Qt::Key_G, Qt::ControlModifier);
+    QLineEdit* field = window->findBar()->articleField();
+    QTRY_VERIFY(field->hasFocus());
+    QTest::keyClicks(field, u"540"_s);
+    QTest::keyClick(field, Qt::Key_Return);
+    QVERIFY(window->currentArticle());
+    QCOMPARE(window->currentArticle()->label, u"540"_s);
+    QVERIFY(button->isVisible());
+    QVERIFY(button->isEnabled());
+    QCOMPARE(button->text(), u"Massime su questo articolo"_s);
+    QVERIFY(button->accessibleName().contains(u"540"_s));
+
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_Tab);
+    QVERIFY(button->hasFocus());
+    QTest::keyClick(button, Qt::Key_Space);
+    auto* massime = qobject_cast<Massime*>(h.t.forms.loadedForm(WindowId::massime));
+    QVERIFY(massime);
+    QVERIFY(massime->isVisible());
+    QCOMPARE(massime->argomento(), on540.first().topic);
+    QCOMPARE(massime->numero(), on540.first().number);
+    QCOMPARE(massime->findChild<QPlainTextEdit*>(u"sent"_s)->toPlainText(),
+             table.massima(on540.first().topic, on540.first().number));
+    QVERIFY(window->isVisible());
+}
+
+// The offer follows the article the reader clicks in, and Ctrl+M takes it.
+void TestArticleLinks::maximsOnTheArticleUnderTheCursor()
+{
+    Harness h;
+    registerMaximsWindows(h.t.forms);
+    const MaximTable table = MaximTable::load();
+    const Article* with = nullptr;
+    const Article* without = nullptr;
+    for (const Article& article : ArticleIndex::codice().articles()) {
+        if (article.title != WindowId::titoloI || article.repealed)
+            continue;
+        const bool any = !table.maximsOnArticle(article.label).isEmpty();
+        if (any && !with)
+            with = &article;
+        if (!any && !without)
+            without = &article;
+    }
+    QVERIFY(with && without);
+    auto* window = qobject_cast<NormsWindow*>(h.t.forms.show(WindowId::titoloI));
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QAction* action = window->findChild<QAction*>(u"massimesuarticolo"_s);
+    QVERIFY(action);
+    for (const Article* article : {without, with}) {
+        window->showArticle(*article);
+        QPlainTextEdit* pane = window->pane(article->pane);
+        QTextCursor inside(pane->document());
+        inside.setPosition(static_cast<int>(article->position) + 8);
+        QTest::mouseClick(pane->viewport(), Qt::LeftButton, {}, pane->cursorRect(inside).center());
+        QCOMPARE(window->currentArticle(), article);
+        QCOMPARE(action->isEnabled(), article == with);
+    }
+    QTest::keyClick(window->pane(with->pane), Qt::Key_M, Qt::ControlModifier);
+    auto* massime = qobject_cast<Massime*>(h.t.forms.loadedForm(WindowId::massime));
+    QVERIFY(massime);
+    const MaximRef first = table.maximsOnArticle(with->label).first();
+    QCOMPARE(massime->argomento(), first.topic);
+    QCOMPARE(massime->numero(), first.number);
 }
 
 QTEST_MAIN(TestArticleLinks)
