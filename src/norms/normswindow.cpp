@@ -175,6 +175,9 @@ void NormsWindow::buildControls()
     m_massimeBar->setMovable(false);
     m_massimeBar->setFloatable(false);
     m_massimeBar->toggleViewAction()->setVisible(false);
+    m_massimeBar->setAccessibleName(QStringLiteral("barra delle massime sull'articolo"));
+    if (auto* more = m_massimeBar->findChild<QWidget*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(QStringLiteral("altri comandi della barra delle massime"));
     m_massimeButton = new QPushButton(QStringLiteral("Massime su questo articolo"), m_massimeBar);
     m_massimeButton->setObjectName(QStringLiteral("massimearticolo"));
     m_massimeButton->setEnabled(false);
