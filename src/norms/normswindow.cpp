@@ -116,6 +116,16 @@ void NormsWindow::buildControls()
     // A style sheet colours the heading alone; a palette would pass the colour to the panes.
     frame3->setStyleSheet(QStringLiteral("QGroupBox#Frame3 { color: rgb(0, 0, 192); }"));
 
+    // The date stands in the frame's caption row, right-aligned, so that the
+    // panes keep their place and size.
+    auto* vigenza = new QLabel(Norms::currencyNotice(), frame3);
+    vigenza->setObjectName(QStringLiteral("vigenza"));
+    vigenza->setAccessibleName(vigenza->text());
+    vigenza->setGeometry(Twips::rect(5535, 0, 3600, 225));
+    vigenza->setFont(Fonts::sansSerif(8.25, false));
+    vigenza->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    vigenza->setAutoFillBackground(true);
+
     const QStringList texts = Norms::paneTexts(m_title);
     const QVector<PaneGeometry> geometries = paneGeometries(m_title.panes.size());
     for (qsizetype i = 0; i < texts.size(); ++i) {

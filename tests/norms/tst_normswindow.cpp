@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -121,6 +122,22 @@ void TestNormsWindow::showsTheTitle()
         previousBottom = pane->geometry().bottom();
     }
     QVERIFY(!frame->findChild<QPlainTextEdit*>(QStringLiteral("Text%1").arg(texts.size() + 1)));
+    // The date the texts are in force at sits in the caption row, clear of
+    // the frame's heading and above the first pane.
+    auto* vigenza = frame->findChild<QLabel*>(QStringLiteral("vigenza"));
+    QVERIFY(vigenza);
+    QVERIFY(vigenza->isVisible());
+    QVERIFY(QRegularExpression(QStringLiteral("^Testo vigente al \\d{1,2} \\w+ \\d{4}$"))
+                .match(vigenza->text())
+                .hasMatch());
+    QCOMPARE(vigenza->text(), currencyNotice());
+    QCOMPARE(vigenza->accessibleName(), currencyNotice());
+    QVERIFY(vigenza->geometry().bottom() < window->pane(0)->geometry().top());
+    QVERIFY(vigenza->geometry().right() < frame->width());
+    const int textLeft =
+        vigenza->geometry().right() - vigenza->fontMetrics().horizontalAdvance(vigenza->text());
+    QVERIFY2(textLeft > frame->fontMetrics().horizontalAdvance(frame->title()) + 8,
+             "the date runs into the frame heading");
     QCOMPARE(window->findChild<QLabel*>(QStringLiteral("passo"))->text(),
              QStringLiteral("consulta gli articoli o passa alle altre disposizioni del Codice "
                             "Civile usando i tasti della barra degli strumenti, in alto nella "
