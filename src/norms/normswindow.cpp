@@ -163,12 +163,15 @@ void NormsWindow::buildControls()
     m_findBar = new FindBar(this);
     addToolBar(Qt::BottomToolBarArea, m_findBar);
     m_findBar->hide();
-    // The bar takes its room from the window, not from the panes and passo:
-    // a higher minimum grows the window, the lower one lets it shrink back.
+    // The bar, and the maxims row shown with it, take their room from the window,
+    // not from the panes and passo: a higher minimum grows the window, the lower
+    // one lets it shrink back.
     connect(m_findBar, &QToolBar::visibilityChanged, this, [this](bool visible) {
         if (visible == (m_findBarRoom > 0))
             return;
-        const int change = visible ? m_findBar->sizeHint().height() : -m_findBarRoom;
+        const int change = visible
+                               ? m_findBar->sizeHint().height() + m_massimeBar->sizeHint().height()
+                               : -m_findBarRoom;
         m_findBarRoom += change;
         setMinimumHeight(minimumHeight() + change);
         if (!visible)
