@@ -24,14 +24,15 @@ std::vector<CalculatorState> states()
                                {0, 0, 0, 3}, {0, 2, 0, 0}, {0, 1, 0, 3}, {3, 0, 1, 0},
                                {3, 0, 0, 0}, {1, 0, 1, 0}, {1, 0, 0, 0}, {0, 0, 0, 0}};
     std::vector<CalculatorState> result;
-    for (int type = 1; type <= 3; ++type) {
+    for (const SuccessionType type :
+         {SuccessionType::Testamentaria, SuccessionType::Legittima, SuccessionType::Entrambe}) {
         for (const auto& h : heirs) {
             CalculatorState state;
-            state.successione = type;
+            state.successione = TypeField::of(type);
             state.beni = u"123.456,78"_s;
             state.figli = h[0];
             state.ascendenti = h[1];
-            state.coniuge = static_cast<int>(h[2]);
+            state.coniuge = h[2] > 0 ? Spouse::Si : Spouse::No;
             state.fratelli = h[3];
             result.push_back(state);
         }
@@ -63,14 +64,14 @@ int main(int argc, char* argv[])
     const double rules = microsecondsPerRun([&](int i) {
         azzeraquote(results);
         calcolaquote(cases[static_cast<std::size_t>(i) % cases.size()], results);
-        checksum += results.caso;
+        checksum += configurationNumber(results.configuration);
     });
 
     Calculator calculator = Calculator::opened();
     const QString counts[] = {u"0"_s, u"1"_s, u"2"_s, u"3"_s};
     const double keystroke = microsecondsPerRun([&](int i) {
         calculator.figliChange(counts[i % 4]);
-        checksum += calculator.results().caso;
+        checksum += calculator.configurationNumber(results().configuration);
     });
 
     out << "azzeraquote + calcolaquote: " << rules << " µs per run (" << kRuns << " runs)\n";

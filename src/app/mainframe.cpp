@@ -25,33 +25,49 @@ namespace {
 
 struct ButtonInfo
 {
-    int index;
+    ToolbarButton button;
     const char16_t* tooltip;
 };
 
 constexpr ButtonInfo kButtons[] = {
-    {1, u"apri file"},
-    {2, u"salva file"},
-    {3, u"cancella file"},
-    {4, u"stampa dati finestra"},
-    {6, u"visualizza finestra Successione"},
-    {7, u"visualizza finestra Norme (Disposizioni generali)"},
-    {8, u"visualizza finestra Norme (Successioni legittime)"},
-    {9, u"visualizza finestra Norme (Successioni testamentarie)"},
-    {10, u"visualizza finestra Norme (Divisione)"},
-    {11, u"visualizza finestra Norme (Donazioni)"},
-    {12, u"visualizza finestra Testamento"},
-    {13, u"visualizza finestra Massime"},
-    {15, u"guida in linea"},
-    {16, u"suggerimenti"},
-    {17, u"supporto prodotto"},
-    {18, u"informazioni su Quotara"},
-    {20, u"uscita da Quotara"},
+    {ToolbarButton::Apri, u"apri file"},
+    {ToolbarButton::Salva, u"salva file"},
+    {ToolbarButton::Cancella, u"cancella file"},
+    {ToolbarButton::Stampa, u"stampa dati finestra"},
+    {ToolbarButton::Successione, u"visualizza finestra Successione"},
+    {ToolbarButton::TitoloI, u"visualizza finestra Norme (Disposizioni generali)"},
+    {ToolbarButton::TitoloII, u"visualizza finestra Norme (Successioni legittime)"},
+    {ToolbarButton::TitoloIII, u"visualizza finestra Norme (Successioni testamentarie)"},
+    {ToolbarButton::TitoloIV, u"visualizza finestra Norme (Divisione)"},
+    {ToolbarButton::TitoloV, u"visualizza finestra Norme (Donazioni)"},
+    {ToolbarButton::Testamento, u"visualizza finestra Testamento"},
+    {ToolbarButton::Massime, u"visualizza finestra Massime"},
+    {ToolbarButton::Guida, u"guida in linea"},
+    {ToolbarButton::Suggerimenti, u"suggerimenti"},
+    {ToolbarButton::Supporto, u"supporto prodotto"},
+    {ToolbarButton::Informazioni, u"informazioni su Quotara"},
+    {ToolbarButton::Uscita, u"uscita da Quotara"},
 };
 
-bool isSeparator(int index)
+// The toolbar's places; the three between the groups hold separators.
+constexpr int kPlaces = 20;
+bool isSeparator(int place)
 {
-    return index == 5 || index == 14 || index == 19;
+    return place == 5 || place == 14 || place == 19;
+}
+
+int placeOf(ToolbarButton button)
+{
+    return static_cast<int>(button);
+}
+
+// The number (1 to 8) of the main window a button shows, for the eight that show one.
+std::optional<int> windowNumberOf(ToolbarButton button)
+{
+    const int place = placeOf(button);
+    if (place < placeOf(ToolbarButton::Successione) || place > placeOf(ToolbarButton::Massime))
+        return std::nullopt;
+    return place - placeOf(ToolbarButton::Successione) + 1;
 }
 
 struct WindowEntry
@@ -86,18 +102,18 @@ bool isWindowShortcut(const QKeyEvent& key)
 }
 
 // The window a toolbar button shows, for the buttons that show one.
-std::optional<WindowId> targetOf(int index)
+std::optional<WindowId> targetOf(ToolbarButton button)
 {
-    if (index >= 6 && index <= 13)
-        return mainWindowId(index - 5);
-    switch (index) {
-    case 15:
+    if (const auto number = windowNumberOf(button))
+        return mainWindowId(*number);
+    switch (button) {
+    case ToolbarButton::Guida:
         return WindowId::sommario;
-    case 16:
+    case ToolbarButton::Suggerimenti:
         return WindowId::frmTip;
-    case 17:
+    case ToolbarButton::Supporto:
         return WindowId::supportoclienti;
-    case 18:
+    case ToolbarButton::Informazioni:
         return WindowId::informa;
     default:
         return std::nullopt;
@@ -145,31 +161,17 @@ void MainFrame::buildToolbar()
     m_toolbar->setMovable(false);
     m_toolbar->setIconSize(QSize(24, 24));
     m_toolbar->setGeometry(0, 0, Twips::toPixels(9600), Twips::toPixels(toolbarHeightTwips));
-    const int ownButton = 5 + m_description.number;
-    for (int index = 1; index <= 20; ++index) {
-        QAction* action = nullptr;
-        if (isSeparator(index)) {
-            action = m_toolbar->addSeparator();
-        } else {
-            action = m_toolbar->addAction(QIcon(QStringLiteral(":/app/toolbar/%1.svg").arg(index)),
-                                          QString());
-            connect(action, &QAction::triggered, this,
-                    [this, index] { Toolbar1_ButtonClick(index); });
-        }
-        action->setObjectName(QStringLiteral("Toolbar1_%1").arg(index));
-        if (const auto target = targetOf(index))
-            action->setEnabled(m_forms.hasFactory(*target));
-        m_buttons[index] = action;
-    }
-    for (const ButtonInfo& info : kButtons) {
-        QAction* action = m_buttons.at(info.index);
-        action->setToolTip(str(info.tooltip));
-        action->setText(str(info.tooltip));
+    for (int place = 1; place <= kPlaces; ++place) {
+        if (isSeparator(place))
+            m_toolbar->addSeparator()->setObjectName(QStringLiteral("Toolbar1_%1").arg(place));
+        else
+            addButton(static_cast<ToolbarButton>(place));
     }
     // Shown when the window is too narrow for every button, as with large fonts.
     if (auto* more = m_toolbar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
         more->setAccessibleName(QStringLiteral("altri pulsanti della barra degli strumenti"));
-    QAction* own = m_buttons.at(ownButton);
+    QAction* own = m_buttons.at(
+        static_cast<ToolbarButton>(placeOf(ToolbarButton::Successione) + m_description.number - 1));
     own->setCheckable(true);
     own->setChecked(true);
     // A checkable action toggles on every click; the own button stays pressed.
@@ -179,40 +181,54 @@ void MainFrame::buildToolbar()
     });
 }
 
-QAction* MainFrame::button(int index) const
+void MainFrame::addButton(ToolbarButton button)
 {
-    const auto it = m_buttons.find(index);
-    return it == m_buttons.end() ? nullptr : it->second;
+    const int place = placeOf(button);
+    QAction* action =
+        m_toolbar->addAction(QIcon(QStringLiteral(":/app/toolbar/%1.svg").arg(place)), QString());
+    connect(action, &QAction::triggered, this, [this, button] { Toolbar1_ButtonClick(button); });
+    action->setObjectName(QStringLiteral("Toolbar1_%1").arg(place));
+    if (const auto target = targetOf(button))
+        action->setEnabled(m_forms.hasFactory(*target));
+    const auto info =
+        std::find_if(std::begin(kButtons), std::end(kButtons),
+                     [button](const ButtonInfo& entry) { return entry.button == button; });
+    action->setToolTip(str(info->tooltip));
+    action->setText(str(info->tooltip));
+    m_buttons[button] = action;
 }
 
-void MainFrame::setFileButtonHandler(std::function<void(int)> handler)
+QAction* MainFrame::button(ToolbarButton button) const
+{
+    return m_buttons.at(button);
+}
+
+void MainFrame::setFileButtonHandler(std::function<void(ToolbarButton)> handler)
 {
     m_fileButtonHandler = std::move(handler);
 }
 
-void MainFrame::Toolbar1_ButtonClick(int index)
+void MainFrame::Toolbar1_ButtonClick(ToolbarButton button)
 {
-    if (index >= 6 && index <= 13) {
-        openWindow(index - 5, true);
+    if (const auto number = windowNumberOf(button)) {
+        openWindow(*number, true);
         return;
     }
-    switch (index) {
-    case 15:
-        m_forms.show(WindowId::sommario);
-        return;
-    case 16:
-    case 17:
-    case 18:
-        showOver(*targetOf(index));
-        return;
-    case 20:
+    if (button == ToolbarButton::Uscita) {
         exit();
         return;
-    default:
-        if (m_fileButtonHandler)
-            m_fileButtonHandler(index);
+    }
+    if (button == ToolbarButton::Guida) {
+        m_forms.show(WindowId::sommario);
         return;
     }
+    // Tips, support and about open centred over this window.
+    if (const auto target = targetOf(button)) {
+        showOver(*target);
+        return;
+    }
+    if (m_fileButtonHandler)
+        m_fileButtonHandler(button);
 }
 
 bool MainFrame::isNormsWindow() const

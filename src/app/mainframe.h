@@ -15,6 +15,28 @@ class QPushButton;
 class QToolBar;
 class QWidget;
 
+/// The toolbar's buttons, left to right; the number is the button's place,
+/// which its objectName "Toolbar1_<number>" carries (5, 14 and 19 are separators).
+enum class ToolbarButton {
+    Apri = 1,
+    Salva = 2,
+    Cancella = 3,
+    Stampa = 4,
+    Successione = 6,
+    TitoloI = 7,
+    TitoloII = 8,
+    TitoloIII = 9,
+    TitoloIV = 10,
+    TitoloV = 11,
+    Testamento = 12,
+    Massime = 13,
+    Guida = 15,
+    Suggerimenti = 16,
+    Supporto = 17,
+    Informazioni = 18,
+    Uscita = 20,
+};
+
 /// What sets one main window's frame apart from the others'.
 struct FrameDescription
 {
@@ -49,12 +71,12 @@ public:
 
     /// The area of the window (its central widget), where controls go.
     QWidget* area() const { return m_area; }
-    /// Toolbar button 1 to 20 (5, 14 and 19 are separators); objectName "Toolbar1_<index>".
-    QAction* button(int index) const;
+    /// A toolbar button's action.
+    QAction* button(ToolbarButton button) const;
 
-    /// What toolbar buttons 1 to 4 do: the handler receives the index.
-    /// Any index the frame does not handle also goes there.
-    void setFileButtonHandler(std::function<void(int index)> handler);
+    /// What the file and print buttons (Apri to Stampa) do: the handler
+    /// receives the button.
+    void setFileButtonHandler(std::function<void(ToolbarButton)> handler);
 
     /// The "&File" menu (objectName "file"), created on first call; the window
     /// adds its items, then calls finishFileMenu().
@@ -68,7 +90,7 @@ public:
     QPushButton* makeFootButton(const QString& name);
 
     /// The frame's actions, also reachable by the window's own controls.
-    void Toolbar1_ButtonClick(int index);
+    void Toolbar1_ButtonClick(ToolbarButton button);
     void openWindow(int number, bool fromToolbar);
     void guideQuestion();
     void showInlineHelp();
@@ -88,6 +110,7 @@ protected:
 
 private:
     void buildToolbar();
+    void addButton(ToolbarButton button);
     bool isNormsWindow() const;
 
     QMainWindow& m_window;
@@ -96,8 +119,8 @@ private:
     QWidget* m_area = nullptr;
     QToolBar* m_toolbar = nullptr;
     QMenu* m_fileMenu = nullptr;
-    std::map<int, QAction*> m_buttons;
-    std::function<void(int)> m_fileButtonHandler;
+    std::map<ToolbarButton, QAction*> m_buttons;
+    std::function<void(ToolbarButton)> m_fileButtonHandler;
 };
 
 /// The window of each number 1 to 8 of the frame's order.

@@ -663,7 +663,7 @@ void DettaglioWindow::stampa_Click()
                                u"corretto: %1."_s.arg(fault));
         return;
     }
-    m_passo->setText(u"sto caricando WORD"_s);
+    m_passo->setText(DocumentPresenter::loadingStatus());
     Document document;
     buildFamilyReport(document, *familyCase, *m_outcome);
     m_forms.presenter().present(document.textDocument(), windowName(WindowId::dettaglio));

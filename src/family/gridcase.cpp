@@ -91,19 +91,19 @@ std::optional<Fraction> captionValue(const QString& caption)
     return Fraction(match.captured(1).toLong(), match.captured(2).toLong());
 }
 
-const Results::Column& gridColumnOf(const Results& grid, HeirClass heirClass)
+ResultRow gridRowOf(HeirClass heirClass)
 {
     switch (heirClass) {
     case HeirClass::Figli:
-        return grid.quotafigli;
+        return ResultRow::Figli;
     case HeirClass::Ascendenti:
-        return grid.quotaascendenti;
+        return ResultRow::Ascendenti;
     case HeirClass::Coniuge:
-        return grid.quotaconiuge;
+        return ResultRow::Coniuge;
     case HeirClass::Fratelli:
         break;
     }
-    return grid.quotafratelli;
+    return ResultRow::Fratelli;
 }
 
 struct Difference
@@ -112,7 +112,7 @@ struct Difference
     QStringList articles;
 };
 
-void compareColumn(const FamilyCase& familyCase, const Results& grid, int gridColumn,
+void compareColumn(const FamilyCase& familyCase, const Results& grid, ResultColumn gridColumn,
                    const Column& column, const QString& kindName, QStringList& differences,
                    QStringList& articles)
 {
@@ -127,7 +127,7 @@ void compareColumn(const FamilyCase& familyCase, const Results& grid, int gridCo
             }
         }
         const std::optional<Fraction> gridShare =
-            captionValue(gridColumnOf(grid, heirClass)[static_cast<std::size_t>(gridColumn)]);
+            captionValue(grid.fraction(gridRowOf(heirClass), gridColumn));
         if (!gridShare || *gridShare == total)
             continue;
         differences << u"%1 %2 invece di %3 (%4)"_s.arg(className(heirClass), total.text(),
@@ -137,7 +137,7 @@ void compareColumn(const FamilyCase& familyCase, const Results& grid, int gridCo
     if (!column.disponibile)
         return;
     const std::optional<Fraction> gridShare =
-        captionValue(grid.quotadisponibile[static_cast<std::size_t>(gridColumn)]);
+        captionValue(grid.fraction(ResultRow::Disponibile, gridColumn));
     if (gridShare && *gridShare != *column.disponibile)
         differences << u"disponibile %1 invece di %2 (%3)"_s.arg(column.disponibile->text(),
                                                                  gridShare->text(), kindName);
@@ -265,10 +265,11 @@ QString comparison(const CaseRecord& record, const Results& grid, const FamilyCa
     const bool gridLegittima = record.successione != u"testamentaria";
     const bool gridTestamentaria = record.successione != u"legittima";
     if (legittima && gridLegittima)
-        compareColumn(familyCase, grid, 2, *legittima, u"legittima"_s, differences, articles);
+        compareColumn(familyCase, grid, ResultColumn::Legittima, *legittima, u"legittima"_s,
+                      differences, articles);
     if (testamentaria && gridTestamentaria)
-        compareColumn(familyCase, grid, 1, *testamentaria, u"testamentaria"_s, differences,
-                      articles);
+        compareColumn(familyCase, grid, ResultColumn::Testamentaria, *testamentaria,
+                      u"testamentaria"_s, differences, articles);
     if (differences.isEmpty())
         return {};
     QString line = u"Le quote differiscono da quelle della finestra Successione: "_s +

@@ -73,7 +73,7 @@ Massime::Massime(Forms& forms, QWidget* parent)
     setStyleSheet(QStringLiteral("Massime, QWidget#area { background-color: #c0c0c0; }"));
     buildMenu();
     buildControls();
-    m_frame.setFileButtonHandler([this](int) { stampa_Click(); });
+    m_frame.setFileButtonHandler([this](ToolbarButton) { stampa_Click(); });
     Form_Load();
 }
 

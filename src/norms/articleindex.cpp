@@ -164,6 +164,22 @@ const Article* ArticleIndex::find(const QString& number) const
     return parsed ? find(*parsed) : nullptr;
 }
 
+QString ArticleIndex::paragraph(const QString& number, int paragraph) const
+{
+    const Article* article = find(number);
+    if (!article || paragraph < 1)
+        return {};
+    const QStringList lines = article->text.split(u'\n', Qt::SkipEmptyParts);
+    if (paragraph > lines.size())
+        return {};
+    const QString line = lines.at(paragraph - 1).trimmed();
+    if (paragraph > 1)
+        return line;
+    // The first line opens with "Art. 540 Riserva a favore del coniuge - ".
+    const qsizetype dash = line.indexOf(QStringLiteral(" - "));
+    return dash < 0 ? line : line.mid(dash + 3);
+}
+
 QVector<ArticleMatch> ArticleIndex::search(const QString& needle) const
 {
     QVector<ArticleMatch> matches;

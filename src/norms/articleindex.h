@@ -69,6 +69,10 @@ public:
     const Article* find(ArticleNumber number) const;
     const Article* find(const QString& number) const;
 
+    /// Paragraph (comma) `paragraph` of an article, 1 the first, without the
+    /// article's number and heading; empty when the article has no such paragraph.
+    QString paragraph(const QString& number, int paragraph) const;
+
     /// The entries whose text contains `needle`, case and accents ignored.
     QVector<ArticleMatch> search(const QString& needle) const;
 

@@ -156,9 +156,10 @@ void NormsWindow::buildControls()
         ->setGeometry(Twips::rect(7200, 5760, 1095, 375));
     m_frame.makeFootButton(QStringLiteral("esco"))->setGeometry(Twips::rect(8280, 5760, 1095, 375));
 
-    for (int index = 1; index <= 3; ++index)
-        m_frame.button(index)->setEnabled(false);
-    m_frame.setFileButtonHandler([this](int index) { toolbarFileButton(index); });
+    for (const ToolbarButton button :
+         {ToolbarButton::Apri, ToolbarButton::Salva, ToolbarButton::Cancella})
+        m_frame.button(button)->setEnabled(false);
+    m_frame.setFileButtonHandler([this](ToolbarButton button) { toolbarFileButton(button); });
 
     m_findBar = new FindBar(this);
     addToolBar(Qt::BottomToolBarArea, m_findBar);
@@ -308,12 +309,11 @@ void NormsWindow::Form_Load()
         scrollToTop(pane);
 }
 
-void NormsWindow::toolbarFileButton(int index)
+void NormsWindow::toolbarFileButton(ToolbarButton button)
 {
     // Open, save and delete have nothing to act on in a read-only window.
-    if (index >= 1 && index <= 3)
-        return;
-    stampanorme();
+    if (button == ToolbarButton::Stampa)
+        stampanorme();
 }
 
 void NormsWindow::stampanorme()

@@ -72,7 +72,7 @@ private:
 
     void buildControls();
     void Form_Load();
-    void toolbarFileButton(int index);
+    void toolbarFileButton(ToolbarButton button);
     void showMatch(int index);
     void clearSelections();
     void highlight();

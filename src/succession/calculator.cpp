@@ -8,7 +8,7 @@ QString guidanceText(const CaseRecord& record)
         return u"aprire un file con i dati archiviati o iniziare l'immissione dei dati digitando "
                u"il nome del de cuius"_s;
     if (record.successione.isEmpty())
-        return u"scegliere la tipologia della successione"_s;
+        return missingTypeText();
     if (record.beni.isEmpty())
         return u"digitare il valore numerico della stima dei beni che formano l'asse "
                u"ereditario"_s;
@@ -44,8 +44,7 @@ void Calculator::successioneChange(const QString& text)
 void Calculator::setType(const QString& text)
 {
     m_record.successione = text;
-    const int code = typeReading(text);
-    m_state.successione = code != 0 || text.trimmed().isEmpty() ? code : -1;
+    m_state.successione = typeReading(text);
     recompute();
 }
 
@@ -74,7 +73,7 @@ void Calculator::fratelliChange(const QString& text)
 void Calculator::coniugeChange(const QString& text)
 {
     m_record.coniuge = text;
-    m_state.coniuge = spouseReading(text).value_or(-1);
+    m_state.coniuge = spouseReading(text);
     recompute();
 }
 
@@ -106,10 +105,10 @@ void Calculator::setCount(double& count, QString& field, const QString& text)
 CaseRecord Calculator::properRecord() const
 {
     CaseRecord record = m_record;
-    if (m_state.successione >= 1 && m_state.successione <= 3)
-        record.successione = typeWord(m_state.successione);
-    if (m_state.coniuge == 0 || m_state.coniuge == 1)
-        record.coniuge = spouseWord(m_state.coniuge);
+    if (m_state.successione.type)
+        record.successione = typeWord(*m_state.successione.type);
+    if (m_state.coniuge)
+        record.coniuge = spouseWord(*m_state.coniuge);
     return record;
 }
 
@@ -119,7 +118,7 @@ void Calculator::recompute()
     m_fault = inputFault(m_state, m_locale);
     // An empty type is a step not taken yet, not a mistake: the guidance,
     // which names the missing fields in order, asks for it.
-    if (m_state.successione == 0)
+    if (m_state.successione == TypeField::empty())
         m_fault.clear();
     calcolaquote(m_state, m_results, m_locale);
 }

@@ -58,13 +58,13 @@ std::optional<QLocale> localeNamed(const QString& name)
 std::optional<QString> badValue(const Field& field, const QString& value, const QLocale& locale)
 {
     const QString option = u"--"_s + field.names.first();
-    if (field.field == &CaseRecord::successione && !typeCode(value))
+    if (field.field == &CaseRecord::successione && !typeOf(value))
         return u"%1 %2: tipologia non valida (testamentaria, legittima o entrambe)"_s.arg(option,
                                                                                           value);
     if (field.field == &CaseRecord::coniuge && value != u"sì" && value != u"no")
         return u"%1 %2: coniuge non valido (sì o no)"_s.arg(option, value);
     CalculatorState state;
-    state.successione = 2;
+    state.successione = TypeField::of(SuccessionType::Legittima);
     state.beni = u"1"_s;
     if (field.field == &CaseRecord::beni)
         state.beni = value;

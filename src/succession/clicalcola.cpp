@@ -19,39 +19,27 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const std::array<QString, 9>& rowNames()
+QString rowName(ResultRow row)
 {
-    static const std::array<QString, 9> names = {
-        QString(),
-        u"figli"_s,
-        u"ascendenti"_s,
-        u"coniuge"_s,
-        u"fratelli"_s,
-        u"disponibile"_s,
-        u"a ciascun figlio (%)"_s,
-        u"a ciascun ascendente (%)"_s,
-        u"a ciascun fratello (%)"_s,
-    };
-    return names;
-}
-
-QString configurationName(int caso)
-{
-    static const std::array<QString, 12> names = {
-        u"nessuna"_s,
-        u"coniuge solo"_s,
-        u"coniuge con fratelli e sorelle"_s,
-        u"coniuge con ascendenti"_s,
-        u"coniuge con ascendenti e fratelli e sorelle"_s,
-        u"fratelli e sorelle soli"_s,
-        u"ascendenti soli"_s,
-        u"ascendenti con fratelli e sorelle"_s,
-        u"coniuge con due o più figli"_s,
-        u"due o più figli"_s,
-        u"coniuge con un figlio"_s,
-        u"un figlio"_s,
-    };
-    return caso >= 0 && caso <= 11 ? names[static_cast<std::size_t>(caso)] : names[0];
+    switch (row) {
+    case ResultRow::Figli:
+        return u"figli"_s;
+    case ResultRow::Ascendenti:
+        return u"ascendenti"_s;
+    case ResultRow::Coniuge:
+        return u"coniuge"_s;
+    case ResultRow::Fratelli:
+        return u"fratelli"_s;
+    case ResultRow::Disponibile:
+        return u"disponibile"_s;
+    case ResultRow::Figlio:
+        return u"a ciascun figlio (%)"_s;
+    case ResultRow::Ascendente:
+        return u"a ciascun ascendente (%)"_s;
+    case ResultRow::Fratello:
+        return u"a ciascun fratello (%)"_s;
+    }
+    return {};
 }
 
 // The grid as the window lays it out: the row's name, then quota and valore
@@ -61,9 +49,9 @@ QStringList gridLines(const Results& results)
     qsizetype nameWidth = 0;
     qsizetype fractionWidth = QStringLiteral("quota").size();
     qsizetype amountWidth = QStringLiteral("valore").size();
-    for (int row = 1; row <= 8; ++row) {
-        nameWidth = std::max(nameWidth, rowNames()[row].size());
-        for (int column = 1; column <= 2; ++column) {
+    for (const ResultRow row : resultRows) {
+        nameWidth = std::max(nameWidth, rowName(row).size());
+        for (const ResultColumn column : resultColumns) {
             fractionWidth = std::max(fractionWidth, results.fraction(row, column).size());
             amountWidth = std::max(amountWidth, results.amount(row, column).size());
         }
@@ -81,10 +69,13 @@ QStringList gridLines(const Results& results)
     lines << QString(nameWidth, u' ') + gap + heading1.leftJustified(columnWidth) + gap + heading2;
     lines << QString(nameWidth, u' ') + gap + cells(u"quota"_s, u"valore"_s) + gap +
                  cells(u"quota"_s, u"valore"_s);
-    for (int row = 1; row <= 8; ++row)
-        lines << rowNames()[row].leftJustified(nameWidth) + gap +
-                     cells(results.fraction(row, 1), results.amount(row, 1)) + gap +
-                     cells(results.fraction(row, 2), results.amount(row, 2));
+    constexpr auto testamentaria = ResultColumn::Testamentaria;
+    constexpr auto legittima = ResultColumn::Legittima;
+    for (const ResultRow row : resultRows)
+        lines << rowName(row).leftJustified(nameWidth) + gap +
+                     cells(results.fraction(row, testamentaria),
+                           results.amount(row, testamentaria)) +
+                     gap + cells(results.fraction(row, legittima), results.amount(row, legittima));
     for (QString& line : lines) {
         while (line.endsWith(u' '))
             line.chop(1);
@@ -100,7 +91,8 @@ void printText(const Calculator& calculator, QTextStream& out)
         out << "de cuius: " << record.decuius << '\n';
     out << "tipologia: " << record.successione << '\n';
     out << "valore dei beni: " << record.beni << '\n';
-    out << "configurazione: " << results.caso << " (" << configurationName(results.caso) << ")\n";
+    out << "configurazione: " << configurationNumber(results.configuration) << " ("
+        << configurationName(results.configuration) << ")\n";
     out << "art. del C.C.: " << results.art << "\n\n";
     for (const QString& line : gridLines(results))
         out << line << '\n';
@@ -110,16 +102,19 @@ void printText(const Calculator& calculator, QTextStream& out)
         out << "\nattenzione: " << calculator.fault() << '\n';
 }
 
-QJsonArray pair(const Results::Column& column)
+// Both columns of a row's fractions, as the window's label array `quotafigli_1`, `quotafigli_2`.
+QJsonArray fractionPair(const Results& results, ResultRow row)
 {
-    return QJsonArray{column[1], column[2]};
+    return QJsonArray{results.fraction(row, ResultColumn::Testamentaria),
+                      results.fraction(row, ResultColumn::Legittima)};
 }
 
-QJsonArray rows(const Results::Rows& amounts)
+// A column's amounts, rows in order, as the label array `quota1_1` to `quota1_8`.
+QJsonArray amountColumn(const Results& results, ResultColumn column)
 {
     QJsonArray array;
-    for (int row = 1; row <= 8; ++row)
-        array.append(amounts[static_cast<std::size_t>(row)]);
+    for (const ResultRow row : resultRows)
+        array.append(results.amount(row, column));
     return array;
 }
 
@@ -127,20 +122,20 @@ void printJson(const Calculator& calculator, QTextStream& out)
 {
     const Results& r = calculator.results();
     const QJsonObject root{
-        {u"quotafigli"_s, pair(r.quotafigli)},
-        {u"quotaascendenti"_s, pair(r.quotaascendenti)},
-        {u"quotaconiuge"_s, pair(r.quotaconiuge)},
-        {u"quotafratelli"_s, pair(r.quotafratelli)},
-        {u"quotadisponibile"_s, pair(r.quotadisponibile)},
-        {u"quotafiglio"_s, pair(r.quotafiglio)},
-        {u"quotaascendente"_s, pair(r.quotaascendente)},
-        {u"quotafratello"_s, pair(r.quotafratello)},
-        {u"quota1"_s, rows(r.quota1)},
-        {u"quota2"_s, rows(r.quota2)},
+        {u"quotafigli"_s, fractionPair(r, ResultRow::Figli)},
+        {u"quotaascendenti"_s, fractionPair(r, ResultRow::Ascendenti)},
+        {u"quotaconiuge"_s, fractionPair(r, ResultRow::Coniuge)},
+        {u"quotafratelli"_s, fractionPair(r, ResultRow::Fratelli)},
+        {u"quotadisponibile"_s, fractionPair(r, ResultRow::Disponibile)},
+        {u"quotafiglio"_s, fractionPair(r, ResultRow::Figlio)},
+        {u"quotaascendente"_s, fractionPair(r, ResultRow::Ascendente)},
+        {u"quotafratello"_s, fractionPair(r, ResultRow::Fratello)},
+        {u"quota1"_s, amountColumn(r, ResultColumn::Testamentaria)},
+        {u"quota2"_s, amountColumn(r, ResultColumn::Legittima)},
         {u"art"_s, r.art},
         {u"nota"_s, r.nota},
         {u"notavisibile"_s, r.notaVisible},
-        {u"caso"_s, r.caso},
+        {u"caso"_s, configurationNumber(r.configuration)},
         {u"passo"_s, calculator.passo()},
     };
     out << QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented));

@@ -3,6 +3,7 @@
 #include "app/numbers.h"
 #include "output/document.h"
 #include "sharerules.h"
+#include "spousehousing.h"
 
 #include <array>
 #include <optional>
@@ -14,18 +15,19 @@ const QChar paragraph(13);
 struct HeirRow
 {
     QString label;
-    const Results::Column* fraction;
-    int row;
+    ResultRow row;
 };
 
-void fillCells(Document& document, int table, int row, const QString& label,
-               const Results::Column& fraction, const Results& results, int amountRow)
+void fillCells(Document& document, int table, int line, const QString& label,
+               const Results& results, ResultRow row)
 {
-    document.setCellText(table, row, 1, label);
-    document.setCellText(table, row, 2, fraction[1]);
-    document.setCellText(table, row, 3, results.quota1[static_cast<std::size_t>(amountRow)]);
-    document.setCellText(table, row, 4, fraction[2]);
-    document.setCellText(table, row, 5, results.quota2[static_cast<std::size_t>(amountRow)]);
+    constexpr auto testamentaria = ResultColumn::Testamentaria;
+    constexpr auto legittima = ResultColumn::Legittima;
+    document.setCellText(table, line, 1, label);
+    document.setCellText(table, line, 2, results.fraction(row, testamentaria));
+    document.setCellText(table, line, 3, results.amount(row, testamentaria));
+    document.setCellText(table, line, 4, results.fraction(row, legittima));
+    document.setCellText(table, line, 5, results.amount(row, legittima));
 }
 
 void setHeads(Document& document, int table, const QString& first)
@@ -58,21 +60,20 @@ void resultsTable(Document& document, const CaseRecord& record, const Results& r
     document.setTableFontSize(table, 10);
     document.applyColorfulFormat(table);
     setHeads(document, table, QStringLiteral("eredi"));
-    const double spouse = spouseReading(record.coniuge).value_or(0) == 1 ? 1 : 0;
+    const double spouse = spouseReading(record.coniuge) == Spouse::Si ? 1 : 0;
     const std::array<HeirRow, 5> rows{{
         {QStringLiteral("figli n.") + Numbers::blankLed(Numbers::leadingNumber(record.figli)),
-         &results.quotafigli, 1},
+         ResultRow::Figli},
         {QStringLiteral("ascendenti n.") +
              Numbers::blankLed(Numbers::leadingNumber(record.ascendenti)),
-         &results.quotaascendenti, 2},
-        {QStringLiteral("coniuge") + Numbers::blankLed(spouse), &results.quotaconiuge, 3},
+         ResultRow::Ascendenti},
+        {QStringLiteral("coniuge") + Numbers::blankLed(spouse), ResultRow::Coniuge},
         {QStringLiteral("fratelli n.") + Numbers::blankLed(Numbers::leadingNumber(record.fratelli)),
-         &results.quotafratelli, 4},
-        {QStringLiteral("quota disponibile"), &results.quotadisponibile, 5},
+         ResultRow::Fratelli},
+        {QStringLiteral("quota disponibile"), ResultRow::Disponibile},
     }};
     for (std::size_t i = 0; i < rows.size(); ++i)
-        fillCells(document, table, static_cast<int>(i) + 2, rows[i].label, *rows[i].fraction,
-                  results, rows[i].row);
+        fillCells(document, table, static_cast<int>(i) + 2, rows[i].label, results, rows[i].row);
 }
 
 void perHeirTable(Document& document, const Results& results)
@@ -81,10 +82,9 @@ void perHeirTable(Document& document, const Results& results)
     document.setTableFontSize(table, 10);
     document.applyColorfulFormat(table);
     setHeads(document, table, QStringLiteral("ad ogni erede"));
-    fillCells(document, table, 2, QStringLiteral("al figlio"), results.quotafiglio, results, 6);
-    fillCells(document, table, 3, QStringLiteral("all'ascendente"), results.quotaascendente,
-              results, 7);
-    fillCells(document, table, 4, QStringLiteral("al fratello"), results.quotafratello, results, 8);
+    fillCells(document, table, 2, QStringLiteral("al figlio"), results, ResultRow::Figlio);
+    fillCells(document, table, 3, QStringLiteral("all'ascendente"), results, ResultRow::Ascendente);
+    fillCells(document, table, 4, QStringLiteral("al fratello"), results, ResultRow::Fratello);
 }
 
 void spouseRights(Document& document)
@@ -94,14 +94,7 @@ void spouseRights(Document& document)
         QStringLiteral(
             "Diritti del coniuge ai sensi del secondo comma dell'art.540 del Codice Civile:") +
         paragraph);
-    document.typeText(
-        QStringLiteral(
-            "Al coniuge, anche quando concorra con altri chiamati, sono riservati i diritti di "
-            "abitazione sulla casa adibita a residenza familiare e di uso sui mobili che la "
-            "corredano, se di proprietà del defunto o comuni. Tali diritti gravano sulla "
-            "porzione disponibile e, qualora questa non sia sufficiente, per il rimanente sulla "
-            "quota di riserva del coniuge ed eventualmente sulla quota riservata ai figli.") +
-        paragraph);
+    document.typeText(spouseHousingParagraph() + paragraph);
     document.typeText(QStringLiteral("(Tale norma è applicabile sia alla successione "
                                      "testamentaria che alla successione legittima.)") +
                       paragraph);

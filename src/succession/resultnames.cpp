@@ -5,38 +5,40 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 // Whose share a row holds, after "quota testamentaria" or "quota legittima".
-QString heirOf(int row)
+QString heirOf(ResultRow row)
 {
     switch (row) {
-    case 1:
+    case ResultRow::Figli:
         return u"dei figli"_s;
-    case 2:
+    case ResultRow::Ascendenti:
         return u"degli ascendenti"_s;
-    case 3:
+    case ResultRow::Coniuge:
         return u"del coniuge"_s;
-    case 4:
+    case ResultRow::Fratelli:
         return u"dei fratelli"_s;
-    case 5:
+    case ResultRow::Disponibile:
         return u"disponibile"_s;
-    case 6:
+    case ResultRow::Figlio:
         return u"di ciascun figlio"_s;
-    case 7:
+    case ResultRow::Ascendente:
         return u"di ciascun ascendente"_s;
-    default:
+    case ResultRow::Fratello:
         return u"di ciascun fratello"_s;
     }
+    return {};
 }
 
-QString shareOf(int row, int column)
+QString shareOf(ResultRow row, ResultColumn column)
 {
-    const QString kind = column == 1 ? u"testamentaria"_s : u"legittima"_s;
+    const QString kind =
+        column == ResultColumn::Testamentaria ? u"testamentaria"_s : u"legittima"_s;
     return u"quota "_s + kind + u' ' + heirOf(row);
 }
 
-// Rows 6 to 8 show a percentage of the estate rather than a fraction.
-QString spokenFraction(const QString& caption, int row)
+// The rows of each heir show a percentage of the estate rather than a fraction.
+QString spokenFraction(const QString& caption, ResultRow row)
 {
-    if (caption.isEmpty() || row < 6)
+    if (caption.isEmpty() || !isEachHeirRow(row))
         return caption;
     return caption + u" per cento"_s;
 }
@@ -45,7 +47,7 @@ QString spokenFraction(const QString& caption, int row)
 
 namespace ResultNames {
 
-QString fractionCell(const Results& results, int row, int column)
+QString fractionCell(const Results& results, ResultRow row, ResultColumn column)
 {
     QStringList parts;
     const QString fraction = spokenFraction(results.fraction(row, column), row);
@@ -59,7 +61,7 @@ QString fractionCell(const Results& results, int row, int column)
     return shareOf(row, column) + u": "_s + parts.join(u", "_s);
 }
 
-QString amountCell(const Results& results, int row, int column)
+QString amountCell(const Results& results, ResultRow row, ResultColumn column)
 {
     const QString& amount = results.amount(row, column);
     return u"valore della "_s + shareOf(row, column) + u": "_s +

@@ -9,10 +9,10 @@
 /// "quota legittima del coniuge: 1/3, 40.000,00".
 namespace ResultNames {
 
-/// The fraction or percentage cell of a row (1 to 8) and column (1 testamentary, 2 legitimate).
-QString fractionCell(const Results& results, int row, int column);
+/// The fraction or percentage cell of a row and column.
+QString fractionCell(const Results& results, ResultRow row, ResultColumn column);
 
 /// The amount cell (`quota1`, `quota2`) of a row and column.
-QString amountCell(const Results& results, int row, int column);
+QString amountCell(const Results& results, ResultRow row, ResultColumn column);
 
 } // namespace ResultNames

@@ -24,56 +24,47 @@ std::optional<double> Valore::toNumber(const QLocale& locale) const
 
 namespace {
 
-template <class Self> auto& fractionOf(Self& self, int row, int column)
+template <class Grid> auto& cell(Grid& grid, ResultRow row, ResultColumn column)
 {
-    switch (row) {
-    case 1:
-        return self.quotafigli[column];
-    case 2:
-        return self.quotaascendenti[column];
-    case 3:
-        return self.quotaconiuge[column];
-    case 4:
-        return self.quotafratelli[column];
-    case 5:
-        return self.quotadisponibile[column];
-    case 6:
-        return self.quotafiglio[column];
-    case 7:
-        return self.quotaascendente[column];
-    default:
-        return self.quotafratello[column];
-    }
+    return grid[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
 }
 
 } // namespace
 
-const QString& Results::fraction(int row, int column) const
+Results::Results()
 {
-    return fractionOf(*this, row, column);
+    // A succession without a will has no disposable portion: its fraction
+    // reads "0", and its amount "0,00" until the first clearing.
+    fraction(ResultRow::Disponibile, ResultColumn::Legittima) = QStringLiteral("0");
+    amount(ResultRow::Disponibile, ResultColumn::Legittima) = QStringLiteral("0,00");
 }
 
-QString& Results::fraction(int row, int column)
+const QString& Results::fraction(ResultRow row, ResultColumn column) const
 {
-    return fractionOf(*this, row, column);
+    return cell(fractions, row, column);
 }
 
-const QString& Results::amount(int row, int column) const
+QString& Results::fraction(ResultRow row, ResultColumn column)
 {
-    return column == 1 ? quota1[row] : quota2[row];
+    return cell(fractions, row, column);
 }
 
-QString& Results::amount(int row, int column)
+const QString& Results::amount(ResultRow row, ResultColumn column) const
 {
-    return column == 1 ? quota1[row] : quota2[row];
+    return cell(amounts, row, column);
 }
 
-const Valore& Results::valore(int row, int column) const
+QString& Results::amount(ResultRow row, ResultColumn column)
 {
-    return column == 1 ? valori1[row] : valori2[row];
+    return cell(amounts, row, column);
 }
 
-Valore& Results::valore(int row, int column)
+const Valore& Results::valore(ResultRow row, ResultColumn column) const
 {
-    return column == 1 ? valori1[row] : valori2[row];
+    return cell(valori, row, column);
+}
+
+Valore& Results::valore(ResultRow row, ResultColumn column)
+{
+    return cell(valori, row, column);
 }

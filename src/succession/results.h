@@ -1,6 +1,8 @@
 #pragma once
 
+#include "vocabulary.h"
 #include <QLocale>
+
 #include <QString>
 #include <array>
 #include <optional>
@@ -41,52 +43,36 @@ private:
 
 /**
  * What the share rules show: the captions of the result fields of the
- * succession window, the amounts behind them and the configuration found.
- *
- * Arrays are indexed as the window's label arrays: columns 1 (testamentary
- * succession) and 2 (legitimate succession), rows 1 to 8; index 0 is unused.
- * Rows: 1 children, 2 ascendants, 3 spouse, 4 brothers and sisters,
- * 5 disposable portion, 6 each child, 7 each ascendant, 8 each brother or sister.
+ * succession window, the amounts behind them and the configuration found,
+ * by row and column of the grid.
  *
  * A default-constructed value is what the window shows when it is created.
  */
 struct Results
 {
-    using Column = std::array<QString, 3>;
-    using Rows = std::array<QString, 9>;
-    using Amounts = std::array<Valore, 9>;
+    template <class T> using Grid = std::array<std::array<T, 2>, resultRows.size()>;
 
-    Column quotafigli;
-    Column quotaascendenti;
-    Column quotaconiuge;
-    Column quotafratelli;
-    /// A succession without a will has no disposable portion: element 2 stays "0".
-    Column quotadisponibile{QString(), QString(), QStringLiteral("0")};
-    Column quotafiglio;
-    Column quotaascendente;
-    Column quotafratello;
+    Results();
 
-    Rows quota1;
-    /// The disposable amount of column 2 reads "0,00" until the first clearing.
-    Rows quota2{QString(), QString(), QString(), QString(), QString(), QStringLiteral("0,00")};
+    /// The fraction caption of rows Figli to Disponibile, the percentage of
+    /// the rows of each heir.
+    const QString& fraction(ResultRow row, ResultColumn column) const;
+    QString& fraction(ResultRow row, ResultColumn column);
+    /// The amount caption of a row and column.
+    const QString& amount(ResultRow row, ResultColumn column) const;
+    QString& amount(ResultRow row, ResultColumn column);
+    const Valore& valore(ResultRow row, ResultColumn column) const;
+    Valore& valore(ResultRow row, ResultColumn column);
 
-    Amounts valori1;
-    Amounts valori2;
+    Grid<QString> fractions;
+    Grid<QString> amounts;
+    Grid<Valore> valori;
 
     QString art;
     QString nota;
     bool notaVisible = false;
-    /// The configuration (1 to 11) found by the last computation; 0 before any.
-    int caso = 0;
-
-    /// The fraction caption of rows 1 to 5, the percentage of rows 6 to 8.
-    const QString& fraction(int row, int column) const;
-    QString& fraction(int row, int column);
-    /// The amount caption of a row and column.
-    const QString& amount(int row, int column) const;
-    QString& amount(int row, int column);
-    const Valore& valore(int row, int column) const;
-    Valore& valore(int row, int column);
+    /// The configuration found by the last computation.
+    Configuration configuration = Configuration::Nessuna;
 
     bool operator==(const Results&) const = default;
 };

@@ -19,15 +19,17 @@ enum class Source {
     Nulla, // the word "nulla"
 };
 
+using enum ResultRow;
+
 struct Caption
 {
-    int row;
+    ResultRow row;
     QString text;
 };
 
 struct Amount
 {
-    int row;
+    ResultRow row;
     Source source;
     double numerator = 1;
     double denominator = 1;
@@ -39,65 +41,74 @@ struct ColumnRule
     std::vector<Amount> amounts;
 };
 
-using ColumnRules = std::array<ColumnRule, 12>;
+// One rule per configuration, Coniuge to Figlio.
+using ColumnRules = std::array<ColumnRule, 11>;
 
-Amount share(int row, double numerator, double denominator)
+Amount share(ResultRow row, double numerator, double denominator)
 {
     return {row, Source::Share, numerator, denominator};
 }
 
 // Column 1, the testamentary succession: the shares reserved to the
-// legitimaries (arts. 536-544) and the disposable portion. Index = caso.
+// legitimaries (arts. 536-544) and the disposable portion.
 const ColumnRules& column1Rules()
 {
     static const ColumnRules rules = {{
-        {},
-        {{{3, u"1/2"_s}, {5, u"1/2"_s}}, {share(3, 1, 2), share(5, 1, 2)}},
-        {{{3, u"1/2"_s}, {4, u"nulla"_s}, {5, u"1/2"_s}},
-         {share(3, 1, 2), share(5, 1, 2), {4, Source::Nulla}}},
-        {{{2, u"1/4"_s}, {3, u"2/4"_s}, {5, u"1/4"_s}},
-         {share(2, 1, 4), share(3, 1, 2), share(5, 1, 4)}},
-        {{{2, u"1/4"_s}, {3, u"2/4"_s}, {4, u"nulla"_s}, {5, u"1/4"_s}},
-         {share(2, 1, 4), share(3, 2, 4), share(5, 1, 4)}},
-        {{{4, u"nulla"_s}, {5, u"intero"_s}}, {share(5, 1, 1)}},
-        {{{2, u"1/3"_s}, {5, u"2/3"_s}}, {share(2, 1, 3), share(5, 2, 3)}},
-        {{{2, u"1/3"_s}, {4, u"nulla"_s}, {5, u"2/3"_s}}, {share(2, 1, 3), share(5, 2, 3)}},
-        {{{1, u"2/4"_s}, {3, u"1/4"_s}, {5, u"1/4"_s}},
-         {share(1, 1, 2), share(3, 1, 4), share(5, 1, 4)}},
-        {{{1, u"2/3"_s}, {5, u"1/3"_s}}, {share(1, 2, 3), share(5, 1, 3)}},
-        {{{1, u"1/3"_s}, {3, u"1/3"_s}, {5, u"1/3"_s}},
-         {share(1, 1, 3), share(3, 1, 3), share(5, 1, 3)}},
-        {{{1, u"1/2"_s}, {5, u"1/2"_s}}, {share(1, 1, 2), share(5, 1, 2)}},
+        {{{Coniuge, u"1/2"_s}, {Disponibile, u"1/2"_s}},
+         {share(Coniuge, 1, 2), share(Disponibile, 1, 2)}},
+        {{{Coniuge, u"1/2"_s}, {Fratelli, u"nulla"_s}, {Disponibile, u"1/2"_s}},
+         {share(Coniuge, 1, 2), share(Disponibile, 1, 2), {Fratelli, Source::Nulla}}},
+        {{{Ascendenti, u"1/4"_s}, {Coniuge, u"2/4"_s}, {Disponibile, u"1/4"_s}},
+         {share(Ascendenti, 1, 4), share(Coniuge, 1, 2), share(Disponibile, 1, 4)}},
+        {{{Ascendenti, u"1/4"_s},
+          {Coniuge, u"2/4"_s},
+          {Fratelli, u"nulla"_s},
+          {Disponibile, u"1/4"_s}},
+         {share(Ascendenti, 1, 4), share(Coniuge, 2, 4), share(Disponibile, 1, 4)}},
+        {{{Fratelli, u"nulla"_s}, {Disponibile, u"intero"_s}}, {share(Disponibile, 1, 1)}},
+        {{{Ascendenti, u"1/3"_s}, {Disponibile, u"2/3"_s}},
+         {share(Ascendenti, 1, 3), share(Disponibile, 2, 3)}},
+        {{{Ascendenti, u"1/3"_s}, {Fratelli, u"nulla"_s}, {Disponibile, u"2/3"_s}},
+         {share(Ascendenti, 1, 3), share(Disponibile, 2, 3)}},
+        {{{Figli, u"2/4"_s}, {Coniuge, u"1/4"_s}, {Disponibile, u"1/4"_s}},
+         {share(Figli, 1, 2), share(Coniuge, 1, 4), share(Disponibile, 1, 4)}},
+        {{{Figli, u"2/3"_s}, {Disponibile, u"1/3"_s}},
+         {share(Figli, 2, 3), share(Disponibile, 1, 3)}},
+        {{{Figli, u"1/3"_s}, {Coniuge, u"1/3"_s}, {Disponibile, u"1/3"_s}},
+         {share(Figli, 1, 3), share(Coniuge, 1, 3), share(Disponibile, 1, 3)}},
+        {{{Figli, u"1/2"_s}, {Disponibile, u"1/2"_s}},
+         {share(Figli, 1, 2), share(Disponibile, 1, 2)}},
     }};
     return rules;
 }
 
-// Column 2, the legitimate succession (arts. 565-586). Index = caso.
+// Column 2, the legitimate succession (arts. 565-586).
 const ColumnRules& column2Rules()
 {
     static const ColumnRules rules = {{
-        {},
-        {{{3, u"intero"_s}}, {{3, Source::Beni}}},
-        {{{3, u"2/3"_s}, {4, u"1/3"_s}}, {share(3, 2, 3), share(4, 1, 3)}},
-        {{{2, u"1/3"_s}, {3, u"2/3"_s}}, {share(3, 2, 3), share(2, 1, 3)}},
-        {{{2, u"3/12"_s}, {3, u"8/12"_s}, {4, u"1/12"_s}},
-         {share(2, 3, 12), share(3, 8, 12), share(4, 1, 12)}},
-        {{{4, u"intero"_s}}, {{4, Source::Beni}}},
-        {{{2, u"intero"_s}}, {{2, Source::Beni}}},
-        {{{2, u"min.metà"_s}, {4, u"max metà"_s}}, {share(2, 1, 2), share(4, 1, 2)}},
-        {{{3, u"1/3"_s}, {1, u"2/3"_s}}, {share(3, 1, 3), share(1, 2, 3)}},
-        {{{1, u"intero"_s}}, {{1, Source::Beni}}},
-        {{{3, u"1/2"_s}, {1, u"1/2"_s}}, {share(3, 1, 2), share(1, 1, 2)}},
-        {{{1, u"intero"_s}}, {{1, Source::Beni}}},
+        {{{Coniuge, u"intero"_s}}, {{Coniuge, Source::Beni}}},
+        {{{Coniuge, u"2/3"_s}, {Fratelli, u"1/3"_s}},
+         {share(Coniuge, 2, 3), share(Fratelli, 1, 3)}},
+        {{{Ascendenti, u"1/3"_s}, {Coniuge, u"2/3"_s}},
+         {share(Coniuge, 2, 3), share(Ascendenti, 1, 3)}},
+        {{{Ascendenti, u"3/12"_s}, {Coniuge, u"8/12"_s}, {Fratelli, u"1/12"_s}},
+         {share(Ascendenti, 3, 12), share(Coniuge, 8, 12), share(Fratelli, 1, 12)}},
+        {{{Fratelli, u"intero"_s}}, {{Fratelli, Source::Beni}}},
+        {{{Ascendenti, u"intero"_s}}, {{Ascendenti, Source::Beni}}},
+        {{{Ascendenti, u"min.metà"_s}, {Fratelli, u"max metà"_s}},
+         {share(Ascendenti, 1, 2), share(Fratelli, 1, 2)}},
+        {{{Coniuge, u"1/3"_s}, {Figli, u"2/3"_s}}, {share(Coniuge, 1, 3), share(Figli, 2, 3)}},
+        {{{Figli, u"intero"_s}}, {{Figli, Source::Beni}}},
+        {{{Coniuge, u"1/2"_s}, {Figli, u"1/2"_s}}, {share(Coniuge, 1, 2), share(Figli, 1, 2)}},
+        {{{Figli, u"intero"_s}}, {{Figli, Source::Beni}}},
     }};
     return rules;
 }
 
-// Articles by caso: testamentary, legitimate, both.
-const std::array<std::array<QString, 3>, 12>& articleLists()
+// Articles by configuration: testamentary, legitimate, both.
+const std::array<std::array<QString, 3>, 11>& articleLists()
 {
-    static const std::array<std::array<QString, 3>, 12> lists = {{
-        {},
+    static const std::array<std::array<QString, 3>, 11> lists = {{
         {u"540"_s, u"540 583"_s, u"540 583"_s},
         {u"540"_s, u"540 582"_s, u"540 582"_s},
         {u"540 544"_s, u"540 582"_s, u"540 544 582"_s},
@@ -113,16 +124,6 @@ const std::array<std::array<QString, 3>, 12>& articleLists()
     return lists;
 }
 
-const QString& unilateralNote()
-{
-    static const QString text = QStringLiteral(
-        "I fratelli e le sorelle unilaterali (figli di uno solo dei due genitori) conseguono, se "
-        "in concorso con genitori o ascendenti, la metà della quota che 'consegue ciascuno dei "
-        "germani' (figli di entrambi i genitori) ai sensi del secondo comma dell'art.571 del "
-        "Codice Civile.");
-    return text;
-}
-
 const QString& stateNote()
 {
     static const QString text = QStringLiteral(
@@ -131,37 +132,47 @@ const QString& stateNote()
     return text;
 }
 
-// Each test that holds overrides the earlier ones; with none (no heirs), 0.
-int findCaso(const CalculatorState& s)
+// Each test that holds overrides the earlier ones; with none (no heirs), Nessuna.
+Configuration findConfiguration(const CalculatorState& s)
 {
     const double f = s.figli;
     const double a = s.ascendenti;
     const double b = s.fratelli;
-    const int sp = s.coniuge;
-    int caso = 0;
-    if (sp == 1 && f == 0 && b == 0 && a == 0)
-        caso = 1;
-    if (sp == 1 && b > 0 && a == 0 && f == 0)
-        caso = 2;
-    if (sp == 1 && a > 0 && b == 0 && f == 0)
-        caso = 3;
-    if (sp == 1 && a > 0 && b > 0 && f == 0)
-        caso = 4;
-    if (b > 0 && sp == 0 && f == 0 && a == 0)
-        caso = 5;
-    if (a > 0 && sp == 0 && b == 0 && f == 0)
-        caso = 6;
-    if (a > 0 && b > 0 && sp == 0 && f == 0)
-        caso = 7;
-    if (sp == 1 && f > 1)
-        return 8;
+    const bool spouse = s.coniuge == Spouse::Si;
+    const bool noSpouse = s.coniuge == Spouse::No;
+    using enum Configuration;
+    Configuration found = Nessuna;
+    if (spouse && f == 0 && b == 0 && a == 0)
+        found = Coniuge;
+    if (spouse && b > 0 && a == 0 && f == 0)
+        found = ConiugeFratelli;
+    if (spouse && a > 0 && b == 0 && f == 0)
+        found = ConiugeAscendenti;
+    if (spouse && a > 0 && b > 0 && f == 0)
+        found = ConiugeAscendentiFratelli;
+    if (b > 0 && noSpouse && f == 0 && a == 0)
+        found = Fratelli;
+    if (a > 0 && noSpouse && b == 0 && f == 0)
+        found = Ascendenti;
+    if (a > 0 && b > 0 && noSpouse && f == 0)
+        found = AscendentiFratelli;
+    if (spouse && f > 1)
+        return ConiugeFigli;
     if (f > 1)
-        caso = 9;
-    if (sp == 1 && f == 1)
-        caso = 10;
-    if (f == 1 && sp == 0)
-        caso = 11;
-    return caso;
+        found = Figli;
+    if (spouse && f == 1)
+        found = ConiugeFiglio;
+    if (f == 1 && noSpouse)
+        found = Figlio;
+    return found;
+}
+
+// The index of a configuration's rules; with no configuration the rules of
+// the spouse alone are read, whose captions the notes then replace.
+std::size_t ruleIndex(Configuration configuration)
+{
+    const int number = configurationNumber(configuration);
+    return static_cast<std::size_t>(number > 0 ? number - 1 : 0);
 }
 
 struct Computation
@@ -170,7 +181,8 @@ struct Computation
     Results& results;
     const QLocale& locale;
     double value; // the value of the estate, greater than 0
-    int rule;     // caso, with none read as 1
+    std::size_t rule;
+    SuccessionType type;
 
     Valore amountOf(const Amount& amount) const
     {
@@ -185,41 +197,39 @@ struct Computation
         return {};
     }
 
-    void writeCaptions(const ColumnRule& rule, int column) const
+    void writeCaptions(const ColumnRule& rule, ResultColumn column) const
     {
         for (const Caption& caption : rule.captions)
             results.fraction(caption.row, column) = caption.text;
     }
 
-    void writeAmounts(const ColumnRule& rule, int column) const
+    void writeAmounts(const ColumnRule& rule, ResultColumn column) const
     {
         for (const Amount& amount : rule.amounts)
             results.valore(amount.row, column) = amountOf(amount);
     }
 
-    void fillColumn(const ColumnRules& rules, int column) const
-    {
-        writeCaptions(rules[rule], column);
-        writeAmounts(rules[rule], column);
-    }
-
     void fillShares() const
     {
         const auto& articles = articleLists()[rule];
-        switch (state.successione) {
-        case 3:
+        switch (type) {
+        case SuccessionType::Entrambe:
             results.art = articles[2];
-            fillColumn(column1Rules(), 1);
-            fillColumn(column2Rules(), 2);
             break;
-        case 2:
+        case SuccessionType::Legittima:
             results.art = articles[1];
-            fillColumn(column2Rules(), 2);
             break;
-        default:
+        case SuccessionType::Testamentaria:
             results.art = articles[0];
-            fillColumn(column1Rules(), 1);
             break;
+        }
+        if (showsColumn(type, ResultColumn::Testamentaria)) {
+            writeCaptions(column1Rules()[rule], ResultColumn::Testamentaria);
+            writeAmounts(column1Rules()[rule], ResultColumn::Testamentaria);
+        }
+        if (showsColumn(type, ResultColumn::Legittima)) {
+            writeCaptions(column2Rules()[rule], ResultColumn::Legittima);
+            writeAmounts(column2Rules()[rule], ResultColumn::Legittima);
         }
     }
 
@@ -231,25 +241,21 @@ struct Computation
         return Numbers::numberText(std::floor(x / value * 100000 + 0.5) / 1000, locale);
     }
 
-    void divide(int fromRow, int toRow, int column, double count) const
+    void divide(ResultRow from, ResultRow to, ResultColumn column, double count) const
     {
-        const double whole = results.valore(fromRow, column).toNumber(locale).value_or(0.0);
-        results.valore(toRow, column) = Valore::number(whole / count);
+        const double whole = results.valore(from, column).toNumber(locale).value_or(0.0);
+        results.valore(to, column) = Valore::number(whole / count);
+        results.fraction(to, column) = pct(results.valore(to, column));
     }
 
-    void shareOfEach(int fromRow, int toRow, double count, Results::Column& labels) const
+    void shareOfEach(ResultRow from, ResultRow to, double count) const
     {
         if (count <= 1)
             return;
-        const int type = state.successione;
-        if (type == 1 || type == 3)
-            divide(fromRow, toRow, 1, count);
-        if (type == 2 || type == 3)
-            divide(fromRow, toRow, 2, count);
-        if (type == 1 || type == 3)
-            labels[1] = pct(results.valori1[toRow]);
-        if (type == 2 || type == 3)
-            labels[2] = pct(results.valori2[toRow]);
+        for (const ResultColumn column : resultColumns) {
+            if (showsColumn(type, column))
+                divide(from, to, column, count);
+        }
     }
 
     // Only a column that gives the brothers and sisters a share has a share
@@ -258,25 +264,23 @@ struct Computation
     {
         if (state.fratelli <= 1)
             return;
-        for (int column = 1; column <= 2; ++column) {
-            if (!(results.valore(4, column).toNumber(locale).value_or(0.0) > 0))
-                continue;
-            divide(4, 8, column, state.fratelli);
-            results.quotafratello[column] = pct(results.valore(8, column));
+        for (const ResultColumn column : resultColumns) {
+            if (results.valore(Fratelli, column).toNumber(locale).value_or(0.0) > 0)
+                divide(Fratelli, Fratello, column, state.fratelli);
         }
     }
 
     void sharesOfEachHeir() const
     {
-        shareOfEach(1, 6, state.figli, results.quotafiglio);
-        shareOfEach(2, 7, state.ascendenti, results.quotaascendente);
+        shareOfEach(Figli, Figlio, state.figli);
+        shareOfEach(Ascendenti, Ascendente, state.ascendenti);
         shareOfEachBrother();
     }
 
     void writeNotes() const
     {
         results.notaVisible = false;
-        const bool noDescendantsNorSpouse = state.figli == 0 && state.coniuge == 0;
+        const bool noDescendantsNorSpouse = state.figli == 0 && state.coniuge == Spouse::No;
         if (noDescendantsNorSpouse && state.ascendenti > 0 && state.fratelli > 0) {
             results.nota = unilateralNote();
             results.notaVisible = true;
@@ -285,25 +289,19 @@ struct Computation
             return;
         // No heirs: what the configuration of an earlier computation wrote goes.
         azzeraquote(results);
-        switch (state.successione) {
-        case 2:
+        if (type == SuccessionType::Legittima) {
             results.nota = stateNote();
             results.notaVisible = true;
             results.art = u"586"_s;
-            break;
-        case 1:
-        case 3:
-            results.quotadisponibile[1] = u"100"_s;
-            results.quota1[5] = state.beni;
-            results.art.clear();
-            break;
-        default:
-            break;
+            return;
         }
+        results.fraction(Disponibile, ResultColumn::Testamentaria) = u"100"_s;
+        results.amount(Disponibile, ResultColumn::Testamentaria) = state.beni;
+        results.art.clear();
     }
 
     // Every amount greater than 0 is shown, however small; "nulla" is not an amount.
-    void showAmount(int row, int column) const
+    void showAmount(ResultRow row, ResultColumn column) const
     {
         const std::optional<double> number = results.valore(row, column).toNumber(locale);
         if (!number || !(*number > 0) || !std::isfinite(*number))
@@ -313,58 +311,59 @@ struct Computation
 
     void showAmounts() const
     {
-        for (int row = 1; row <= 8; ++row) {
-            showAmount(row, 1);
-            showAmount(row, 2);
+        for (const ResultRow row : resultRows) {
+            for (const ResultColumn column : resultColumns)
+                showAmount(row, column);
         }
     }
 };
 
 } // namespace
 
-int typeCode(const QString& successione)
+std::optional<SuccessionType> typeOf(const QString& successione)
 {
     if (successione == u"testamentaria")
-        return 1;
+        return SuccessionType::Testamentaria;
     if (successione == u"legittima")
-        return 2;
+        return SuccessionType::Legittima;
     if (successione == u"entrambe")
-        return 3;
-    return 0;
-}
-
-int typeReading(const QString& successione)
-{
-    return typeCode(successione.trimmed().toLower());
-}
-
-QString typeWord(int code)
-{
-    switch (code) {
-    case 1:
-        return u"testamentaria"_s;
-    case 2:
-        return u"legittima"_s;
-    case 3:
-        return u"entrambe"_s;
-    default:
-        return {};
-    }
-}
-
-std::optional<int> spouseReading(const QString& coniuge)
-{
-    const QString word = coniuge.trimmed().toLower();
-    if (word == u"sì" || word == u"si")
-        return 1;
-    if (word == u"no")
-        return 0;
+        return SuccessionType::Entrambe;
     return std::nullopt;
 }
 
-QString spouseWord(int flag)
+TypeField typeReading(const QString& successione)
 {
-    return flag == 1 ? u"sì"_s : u"no"_s;
+    if (const auto type = typeOf(successione.trimmed().toLower()))
+        return TypeField::of(*type);
+    return successione.trimmed().isEmpty() ? TypeField::empty() : TypeField::bad();
+}
+
+QString typeWord(SuccessionType type)
+{
+    switch (type) {
+    case SuccessionType::Testamentaria:
+        return u"testamentaria"_s;
+    case SuccessionType::Legittima:
+        return u"legittima"_s;
+    case SuccessionType::Entrambe:
+        return u"entrambe"_s;
+    }
+    return {};
+}
+
+std::optional<Spouse> spouseReading(const QString& coniuge)
+{
+    const QString word = coniuge.trimmed().toLower();
+    if (word == u"sì" || word == u"si")
+        return Spouse::Si;
+    if (word == u"no")
+        return Spouse::No;
+    return std::nullopt;
+}
+
+QString spouseWord(Spouse spouse)
+{
+    return spouse == Spouse::Si ? u"sì"_s : u"no"_s;
 }
 
 std::optional<double> countReading(const QString& text)
@@ -409,9 +408,9 @@ int significantDigits(const QString& beni, const QLocale& locale)
 
 QString inputFault(const CalculatorState& state, const QLocale& locale)
 {
-    if (state.successione == 0)
-        return u"scegliere la tipologia della successione"_s;
-    if (state.successione < 1 || state.successione > 3)
+    if (!state.successione.type && !state.successione.unreadable)
+        return missingTypeText();
+    if (!state.successione.type)
         return u"la tipologia della successione deve essere testamentaria, legittima o "
                u"entrambe"_s;
     if (state.beni.trimmed().isEmpty())
@@ -430,7 +429,7 @@ QString inputFault(const CalculatorState& state, const QLocale& locale)
         return u"il numero dei figli"_s + expected;
     if (badCount(state.ascendenti))
         return u"il numero degli ascendenti"_s + expected;
-    if (state.coniuge != 0 && state.coniuge != 1)
+    if (!state.coniuge)
         return u"il coniuge deve essere indicato con sì o no"_s;
     if (badCount(state.fratelli))
         return u"il numero dei fratelli"_s + expected;
@@ -439,23 +438,14 @@ QString inputFault(const CalculatorState& state, const QLocale& locale)
 
 void azzeraquote(Results& results)
 {
-    for (int column = 1; column <= 2; ++column) {
-        results.quotafigli[column].clear();
-        results.quotaascendenti[column].clear();
-        results.quotaconiuge[column].clear();
-        results.quotafratelli[column].clear();
-    }
-    results.quotadisponibile[1].clear();
-    for (int row = 1; row <= 8; ++row) {
-        results.quota1[row].clear();
-        results.quota2[row].clear();
-        results.valori1[row] = Valore::number(0);
-        results.valori2[row] = Valore::number(0);
-    }
-    for (int column = 1; column <= 2; ++column) {
-        results.quotafiglio[column].clear();
-        results.quotaascendente[column].clear();
-        results.quotafratello[column].clear();
+    for (const ResultRow row : resultRows) {
+        for (const ResultColumn column : resultColumns) {
+            // Without a will there is no disposable portion: its "0" stays.
+            if (row != Disponibile || column != ResultColumn::Legittima)
+                results.fraction(row, column).clear();
+            results.amount(row, column).clear();
+            results.valore(row, column) = Valore::number(0);
+        }
     }
 }
 
@@ -465,7 +455,7 @@ void clearResults(Results& results)
     results.art.clear();
     results.nota.clear();
     results.notaVisible = false;
-    results.caso = 0;
+    results.configuration = Configuration::Nessuna;
 }
 
 void calcolaquote(const CalculatorState& state, Results& results, const QLocale& locale)
@@ -473,11 +463,31 @@ void calcolaquote(const CalculatorState& state, Results& results, const QLocale&
     clearResults(results);
     if (!inputFault(state, locale).isEmpty())
         return;
-    results.caso = findCaso(state);
-    const int rule = results.caso >= 1 && results.caso <= 11 ? results.caso : 1;
-    const Computation computation{state, results, locale, *valueReading(state.beni, locale), rule};
+    results.configuration = findConfiguration(state);
+    const Computation computation{state,
+                                  results,
+                                  locale,
+                                  *valueReading(state.beni, locale),
+                                  ruleIndex(results.configuration),
+                                  *state.successione.type};
     computation.fillShares();
     computation.sharesOfEachHeir();
     computation.writeNotes();
     computation.showAmounts();
+}
+
+const QString& unilateralNote()
+{
+    static const QString text = QStringLiteral(
+        "I fratelli e le sorelle unilaterali (figli di uno solo dei due genitori) conseguono, se "
+        "in concorso con genitori o ascendenti, la metà della quota che 'consegue ciascuno dei "
+        "germani' (figli di entrambi i genitori) ai sensi del secondo comma dell'art.571 del "
+        "Codice Civile.");
+    return text;
+}
+
+const QString& missingTypeText()
+{
+    static const QString text = u"scegliere la tipologia della successione"_s;
+    return text;
 }

@@ -12,9 +12,8 @@
  */
 struct CalculatorState
 {
-    /// 1 "testamentaria", 2 "legittima", 3 "entrambe"; 0 while the type is
-    /// empty, -1 when it is none of the three words (see typeReading).
-    int successione = 0;
+    /// The type, empty, or unreadable when it is none of the three words (see typeReading).
+    TypeField successione;
     /// The value of the estate as typed; read afresh by every computation.
     QString beni;
     /// The counts read at the fields' last change (see countReading); -1 when
@@ -22,27 +21,34 @@ struct CalculatorState
     double figli = 0;
     double ascendenti = 0;
     double fratelli = 0;
-    /// 1 when the spouse field read "sì" at its last change, 0 for "no";
-    /// -1 when it read neither (see spouseReading).
-    int coniuge = 0;
+    /// What the spouse field read at its last change; none when it read
+    /// neither "sì" nor "no" (see spouseReading).
+    std::optional<Spouse> coniuge = Spouse::No;
 
     bool operator==(const CalculatorState&) const = default;
 };
 
-/// The type code of a type text, or 0 when the text is none of the three words.
-int typeCode(const QString& successione);
+/// The type a text names exactly ("legittima"), or none.
+std::optional<SuccessionType> typeOf(const QString& successione);
 
-/// The type code the user means: one of the three words whatever its case
-/// and surrounding blanks; 0 for any other text.
-int typeReading(const QString& successione);
-/// The word of a type code 1 to 3, as the type list shows it.
-QString typeWord(int code);
+/// The type the user means: one of the three words whatever its case and
+/// surrounding blanks; empty for a blank text, unreadable for any other.
+TypeField typeReading(const QString& successione);
+/// The word of a type, as the type list shows it.
+QString typeWord(SuccessionType type);
 
-/// The spouse flag the user means: "sì" (or "si") 1, "no" 0, whatever the
+/// Whether the user means a spouse: "sì" (or "si") or "no", whatever the
 /// case and surrounding blanks; none for any other text.
-std::optional<int> spouseReading(const QString& coniuge);
-/// "sì" for 1, "no" for 0, as the spouse list shows them.
-QString spouseWord(int flag);
+std::optional<Spouse> spouseReading(const QString& coniuge);
+/// "sì" or "no", as the spouse list shows them.
+QString spouseWord(Spouse spouse);
+
+/// The note on half brothers and sisters (art. 571), shown with ascendants
+/// and brothers or sisters and explained by its "?" button.
+const QString& unilateralNote();
+
+/// What the guidance asks while the type of succession is empty.
+const QString& missingTypeText();
 
 /// The most significant digits a value of the estate may have: every amount
 /// and percentage computed from it is then shown exactly.
@@ -62,14 +68,14 @@ std::optional<double> valueReading(const QString& beni, const QLocale& locale = 
 QString inputFault(const CalculatorState& state, const QLocale& locale = QLocale());
 
 /**
- * Empties every share caption and amount (both columns, rows 1 to 8) and sets
- * every amount to 0. The disposable fraction of column 2, the articles, the
- * note and the configuration are left alone.
+ * Empties every share caption and amount (both columns, every row) and sets
+ * every amount to 0. The disposable fraction without a will, the articles,
+ * the note and the configuration are left alone.
  */
 void azzeraquote(Results& results);
 
 /// Everything azzeraquote clears, and also the articles, the note (emptied
-/// and hidden) and the configuration (0).
+/// and hidden) and the configuration (none).
 void clearResults(Results& results);
 
 /**
@@ -80,7 +86,7 @@ void clearResults(Results& results);
  * written is exactly what the current inputs give. When inputFault finds
  * something wrong, the results stay cleared. The value is read once
  * (valueReading) for the amounts, the percentages and every test; with no
- * heirs at all the configuration is 0.
+ * heirs at all the configuration is Nessuna.
  */
 void calcolaquote(const CalculatorState& state, Results& results,
                   const QLocale& locale = QLocale());

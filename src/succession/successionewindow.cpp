@@ -12,6 +12,7 @@
 #include "output/documentpresenter.h"
 #include "report.h"
 #include "resultnames.h"
+#include "successiontexts.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -91,10 +92,10 @@ struct RowDescription
     const char16_t* fractionName;
 };
 
-constexpr int kRowTops[9] = {0, 1200, 1440, 1680, 1920, 2160, 2520, 2760, 3000};
+// By result row, top to bottom.
+constexpr int kRowTops[resultRows.size()] = {1200, 1440, 1680, 1920, 2160, 2520, 2760, 3000};
 
-constexpr RowDescription kRows[9] = {
-    {},
+constexpr RowDescription kRows[resultRows.size()] = {
     {u"Label4", u"figli n. ",
      u"indica il numero di figli che partecipano alla divisione ereditaria", u"quotafigli"},
     {u"Label6", u"ascendenti n. ",
@@ -122,39 +123,6 @@ QString str(const char16_t* text)
 QString elementName(const QString& array, int index)
 {
     return array + u'_' + QString::number(index);
-}
-
-const QString& guidafinestraText()
-{
-    static const QString text =
-        u"La successione testamentaria presuppone che vi sia un testamento valido. La "
-        u"successione legittima, invece, presuppone che tale tipo di testamento non vi sia e le "
-        u"quote vengono assegnate solamente secondo legge (non esiste la quota disponibile)."_s;
-    return text;
-}
-
-// The second paragraph of art. 540 of the Civil Code, on the spouse's housing right.
-const QString& text1Text()
-{
-    static const QString text =
-        u"Art.540 C.C. secondo comma: \"Al coniuge, anche quando concorra con altri chiamati, "
-        u"sono riservati i diritti di abitazione sulla casa adibita a residenza familiare e di "
-        u"uso sui mobili che la corredano, se di proprietà del defunto o comuni. Tali diritti "
-        u"gravano sulla porzione disponibile e, qualora questa non sia sufficiente, per il "
-        u"rimanente sulla quota di riserva del coniuge ed eventualmente sulla quota riservata ai "
-        u"figli.\" (Secondo la giurisprudenza tale comma è applicabile sia alla successione "
-        u"testamentaria che alla successione legittima)."_s;
-    return text;
-}
-
-const QString& unilateralText()
-{
-    static const QString text =
-        u"I fratelli e le sorelle unilaterali (figli di uno solo dei due genitori) conseguono, se "
-        u"in concorso con genitori o ascendenti, la metà della quota che 'consegue ciascuno dei "
-        u"germani' (figli di entrambi i genitori) ai sensi del secondo comma dell'art.571 del "
-        u"Codice Civile."_s;
-    return text;
 }
 
 // The inputs inside the heirs frame would otherwise take the frame's title as
@@ -210,54 +178,6 @@ FrameDescription SuccessioneWindow::frameDescription()
     return description;
 }
 
-QString SuccessioneWindow::spiegazione(int index)
-{
-    switch (index) {
-    case 2:
-        return u"La tipologia della successione (testamentaria o legittima) è necessaria perchè "
-               u"diverse sono le quote previste dalla legge per gli eredi e, nel caso della "
-               u"successione testamentaria, esiste anche la quota disponibile (a disposizione del "
-               u"testatore)."_s;
-    case 3:
-        return u"Per semplicità bisogna indicare il valore dei beni oggetto dell'asse "
-               u"ereditario. Se non si è in grado di indicarne il valore, occorre una stima "
-               u"tecnica dei beni: conviene rivolgersi a un perito o a un professionista "
-               u"abilitato alla stima del tipo di bene (immobili, aziende, titoli, oggetti di "
-               u"valore) oppure servirsi di un programma di stima dei beni."_s;
-    case 4:
-        return u"La quota spettante ai figli, naturali e legittimi, si divide in parti uguali ai "
-               u"sensi del secondo comma dell'art.537."_s;
-    case 5:
-        return u"Gli ascendenti sono i genitori, ma anche i nonni e i bisnonni fino al sesto "
-               u"grado: ai sensi del secondo comma dell'art.572 del Codice Civile 'La successione "
-               u"non ha luogo tra i parenti oltre il sesto grado.' In assenza di eredi l'eredità "
-               u"è devoluta allo Stato ai sensi dell'art.586 del Codice Civile."_s;
-    case 6:
-        return u"Al coniuge spetta sempre il diritto di abitazione sulla casa adibita a residenza "
-               u"familiare ai sensi del secondo comma dell'art.540 del Codice Civile."_s;
-    case 7:
-    case 11:
-        return unilateralText();
-    case 8:
-        return u"La parte di eredità disponibile esiste solo se il testatore fa testamento (con "
-               u"la successione legittima non esiste) ed è la parte di cui egli può disporre a "
-               u"favore di chiunque (anche di coloro che già sono eredi legittimi)."_s;
-    case 9:
-        return u"Viene riportata in percentuale sull'eredità la quota spettante a ciascun "
-               u"figlio."_s;
-    case 10:
-        return u"In caso di pluralità di ascendenti legittimi (quando non vi sono altri eredi "
-               u"come i figli, il coniuge ed i fratelli) la quota è ripartita per metà tra quelli "
-               u"di linea paterna e per metà tra quelli di linea materna (art.569 Codice "
-               u"Civile). Ai sensi del secondo comma dello stesso art.569: 'Se però gli "
-               u"ascendenti non sono di eguale grado, l'eredità è devoluta al più vicino senza "
-               u"distinzione di linea.'"_s;
-    default:
-        return u"Il de cuius (parola latina) è la persona defunta e del quale si erediteranno i "
-               u"beni oggetto della divisione."_s;
-    }
-}
-
 SuccessioneWindow::SuccessioneWindow(Forms& forms, QWidget* parent)
     : QMainWindow(parent), m_forms(forms), m_frame(*this, forms, frameDescription()),
       m_files(
@@ -275,7 +195,7 @@ SuccessioneWindow::SuccessioneWindow(Forms& forms, QWidget* parent)
     render();
     connectHandlers();
     orderTabs();
-    m_frame.setFileButtonHandler([this](int index) { Toolbar1_ButtonClick(index); });
+    m_frame.setFileButtonHandler([this](ToolbarButton button) { Toolbar1_ButtonClick(button); });
     m_files.setReport([this](const QString& status, bool stored) {
         if (stored)
             m_storedRecord = caseRecord();
@@ -334,7 +254,7 @@ void SuccessioneWindow::buildGeneralData(QWidget* area)
         m_spiega1[index] = button;
     }
 
-    fixedText(area, u"guidafinestra"_s, guidafinestraText(),
+    fixedText(area, u"guidafinestra"_s, SuccessionTexts::typeInformation(),
               u"informazioni sulla tipologia di successione"_s, kYellow,
               QRect(5400, 840, 3975, 1095))
         ->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -384,38 +304,42 @@ void SuccessioneWindow::buildHeirsFrame(QWidget* area)
     m_art = fixedText(frame, u"art"_s, QString(), articlesTip, kCyan, QRect(6720, 1200, 615, 1215));
     ArticleLinks::attach(m_art, m_forms, ArticleLinks::numbers());
     // The texts longer than their boxes show a scroll bar from the start.
-    fixedText(frame, u"Text1"_s, text1Text(), u"visualizza i diritti del coniuge superstite"_s,
-              kYellow, QRect(7440, 360, 1695, 2055))
+    fixedText(frame, u"Text1"_s, SuccessionTexts::spouseRights(),
+              u"visualizza i diritti del coniuge superstite"_s, kYellow,
+              QRect(7440, 360, 1695, 2055))
         ->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_nota = fixedText(frame, u"nota"_s, QString(), u"note sul tipo di successione"_s, kYellow,
                        QRect(6840, 2520, 2295, 735));
     m_nota->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_nota->hide();
 
-    for (int row = 1; row <= 8; ++row)
-        buildResultRow(row, kRowTops[row]);
+    for (const ResultRow row : resultRows)
+        buildResultRow(row);
 }
 
-void SuccessioneWindow::buildResultRow(int row, int top)
+void SuccessioneWindow::buildResultRow(ResultRow row)
 {
     QWidget* frame = m_frame7;
-    const RowDescription& d = kRows[row];
-    const int labelWidth = row <= 4 ? 1575 : 2295;
+    const auto index = static_cast<std::size_t>(row);
+    const int top = kRowTops[index];
+    const RowDescription& d = kRows[index];
+    const int number = rowNumber(row);
+    const int labelWidth = number <= rowNumber(ResultRow::Fratelli) ? 1575 : 2295;
     caption(frame, str(d.labelName), str(d.labelText), str(d.tooltip),
             QRect(120, top, labelWidth, kRowHeight));
 
     const QRect field = QRect(1680, top, 735, kRowHeight);
     switch (row) {
-    case 1:
+    case ResultRow::Figli:
         m_figli = textBox(frame, u"figli"_s, str(d.tooltip), field);
         break;
-    case 2:
+    case ResultRow::Ascendenti:
         m_ascendenti = textBox(frame, u"ascendenti"_s, str(d.tooltip), field);
         break;
-    case 3:
+    case ResultRow::Coniuge:
         m_coniuge = comboBox(frame, u"coniuge"_s, str(d.tooltip), field);
         break;
-    case 4:
+    case ResultRow::Fratelli:
         m_fratelli = textBox(frame, u"fratelli"_s, str(d.tooltip), field);
         break;
     default:
@@ -423,19 +347,23 @@ void SuccessioneWindow::buildResultRow(int row, int top)
     }
 
     auto* button = new QPushButton(u"?"_s, frame);
-    button->setObjectName(elementName(u"spiega1"_s, row + 3));
+    button->setObjectName(elementName(u"spiega1"_s, number + 3));
     button->setGeometry(Twips::rect(2400, top, 255, 255));
-    m_spiega1[row + 3] = button;
+    m_spiega1[static_cast<std::size_t>(number + 3)] = button;
 
     const QString fractionName = str(d.fractionName);
-    m_fractions[row][1] = resultLabel(frame, elementName(fractionName, 1),
-                                      QRect(2640, top, 735, kRowHeight), Qt::AlignHCenter);
-    m_amounts[row][1] = resultLabel(frame, elementName(u"quota1"_s, row),
-                                    QRect(3360, top, 1335, kRowHeight), Qt::AlignRight);
-    m_fractions[row][2] = resultLabel(frame, elementName(fractionName, 2),
-                                      QRect(4680, top, 735, kRowHeight), Qt::AlignHCenter);
-    m_amounts[row][2] = resultLabel(frame, elementName(u"quota2"_s, row),
-                                    QRect(5400, top, 1335, kRowHeight), Qt::AlignRight);
+    auto& fractions = m_fractions[index];
+    auto& amounts = m_amounts[index];
+    constexpr auto testamentaria = static_cast<std::size_t>(ResultColumn::Testamentaria);
+    constexpr auto legittima = static_cast<std::size_t>(ResultColumn::Legittima);
+    fractions[testamentaria] = resultLabel(frame, elementName(fractionName, 1),
+                                           QRect(2640, top, 735, kRowHeight), Qt::AlignHCenter);
+    amounts[testamentaria] = resultLabel(frame, elementName(u"quota1"_s, number),
+                                         QRect(3360, top, 1335, kRowHeight), Qt::AlignRight);
+    fractions[legittima] = resultLabel(frame, elementName(fractionName, 2),
+                                       QRect(4680, top, 735, kRowHeight), Qt::AlignHCenter);
+    amounts[legittima] = resultLabel(frame, elementName(u"quota2"_s, number),
+                                     QRect(5400, top, 1335, kRowHeight), Qt::AlignRight);
 }
 
 void SuccessioneWindow::buildFoot(QWidget* area)
@@ -600,18 +528,16 @@ void SuccessioneWindow::dettaglio_Click()
         taker->startFromGrid(caseRecord(), results());
 }
 
-// Buttons 1 to 4 are the file and print commands; any other index the frame
-// passes on opens a case.
-void SuccessioneWindow::Toolbar1_ButtonClick(int index)
+void SuccessioneWindow::Toolbar1_ButtonClick(ToolbarButton button)
 {
-    switch (index) {
-    case 2:
+    switch (button) {
+    case ToolbarButton::Salva:
         salva_Click();
         return;
-    case 3:
+    case ToolbarButton::Cancella:
         eliminare_click();
         return;
-    case 4:
+    case ToolbarButton::Stampa:
         stampa_Click();
         return;
     default:
@@ -622,7 +548,7 @@ void SuccessioneWindow::Toolbar1_ButtonClick(int index)
 
 void SuccessioneWindow::spiega1_Click(int index)
 {
-    m_forms.prompts().inform(this, Quotaramod::titoloaiuto(), spiegazione(index));
+    m_forms.prompts().inform(this, Quotaramod::titoloaiuto(), SuccessionTexts::spiegazione(index));
 }
 
 void SuccessioneWindow::aiuto_Click()
@@ -687,14 +613,16 @@ void SuccessioneWindow::coniuge_Click()
 void SuccessioneWindow::render()
 {
     const Results& results = m_calculator.results();
-    for (int row = 1; row <= 8; ++row) {
-        for (int column = 1; column <= 2; ++column) {
-            m_fractions[row][column]->setText(results.fraction(row, column));
-            m_amounts[row][column]->setText(results.amount(row, column));
-            m_fractions[row][column]->setAccessibleName(
-                ResultNames::fractionCell(results, row, column));
-            m_amounts[row][column]->setAccessibleName(
-                ResultNames::amountCell(results, row, column));
+    for (const ResultRow row : resultRows) {
+        for (const ResultColumn column : resultColumns) {
+            QLabel* fraction =
+                m_fractions[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+            QLabel* amount =
+                m_amounts[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+            fraction->setText(results.fraction(row, column));
+            amount->setText(results.amount(row, column));
+            fraction->setAccessibleName(ResultNames::fractionCell(results, row, column));
+            amount->setAccessibleName(ResultNames::amountCell(results, row, column));
         }
     }
     if (m_art->toPlainText() != results.art)

@@ -30,10 +30,6 @@ public:
 
     static FrameDescription frameDescription();
 
-    /// The explanation behind the "?" button of an index (1 to 11); any other
-    /// index gives the first one.
-    static QString spiegazione(int index);
-
     /// The texts of the seven input fields.
     CaseRecord caseRecord() const;
     /// Assigns the seven texts in their order; each change runs that field's
@@ -65,7 +61,7 @@ private:
     void buildMenu();
     void buildGeneralData(QWidget* area);
     void buildHeirsFrame(QWidget* area);
-    void buildResultRow(int row, int top);
+    void buildResultRow(ResultRow row);
     void buildFoot(QWidget* area);
     void connectHandlers();
     void orderTabs();
@@ -81,7 +77,7 @@ private:
     void coniuge_Click();
     void writeProperWords();
     void updateTitle();
-    void Toolbar1_ButtonClick(int index);
+    void Toolbar1_ButtonClick(ToolbarButton button);
     void render();
 
     Forms& m_forms;
@@ -105,10 +101,10 @@ private:
     QPlainTextEdit* m_nota = nullptr;
     QLabel* m_passo = nullptr;
     std::array<QPushButton*, 12> m_spiega1{};
-    /// Fraction (rows 1-5) or percentage (rows 6-8) labels, by row and column.
-    std::array<std::array<QLabel*, 3>, 9> m_fractions{};
-    /// Amount labels `quota1` and `quota2`, by row and column.
-    std::array<std::array<QLabel*, 3>, 9> m_amounts{};
+    /// Fraction or percentage labels, by result row and column.
+    std::array<std::array<QLabel*, resultColumns.size()>, resultRows.size()> m_fractions{};
+    /// Amount labels `quota1` and `quota2`, by result row and column.
+    std::array<std::array<QLabel*, resultColumns.size()>, resultRows.size()> m_amounts{};
 };
 
 /// Adds the succession window's factory to the registry.

@@ -117,8 +117,8 @@ TestamentoWindow::TestamentoWindow(Forms& forms, QWidget* parent)
 {
     setWindowTitle(WillTexts::windowTitle());
     buildMenu();
-    m_frame.button(2)->setEnabled(false);
-    m_frame.setFileButtonHandler([this](int index) { onFileButton(index); });
+    m_frame.button(ToolbarButton::Salva)->setEnabled(false);
+    m_frame.setFileButtonHandler([this](ToolbarButton button) { onFileButton(button); });
 
     QWidget* area = m_frame.area();
     buildDefinition(area);
@@ -218,16 +218,16 @@ void TestamentoWindow::buildFoot(QWidget* area)
     placeButton(m_frame.makeFootButton(QStringLiteral("esco")), QRect(8145, 6075, 1335, 330));
 }
 
-void TestamentoWindow::onFileButton(int index)
+void TestamentoWindow::onFileButton(ToolbarButton button)
 {
-    switch (index) {
-    case 1:
+    switch (button) {
+    case ToolbarButton::Apri:
         apri_Click();
         return;
-    case 3:
+    case ToolbarButton::Cancella:
         eliminare_click();
         return;
-    case 4:
+    case ToolbarButton::Stampa:
         stampa_Click();
         return;
     default:

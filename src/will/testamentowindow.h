@@ -43,7 +43,7 @@ private:
     void buildAdviceAndExample(QWidget* area);
     void buildLinks(QWidget* area);
     void buildFoot(QWidget* area);
-    void onFileButton(int index);
+    void onFileButton(ToolbarButton button);
 
     Forms& m_forms;
     MainFrame m_frame;

@@ -26,10 +26,10 @@ public:
         frame.makeFootButton(QStringLiteral("aiuto"));
         frame.makeFootButton(QStringLiteral("esco"));
         frame.makeFootButton(QStringLiteral("cmdsucc"));
-        frame.setFileButtonHandler([this](int index) { fileButtons << index; });
+        frame.setFileButtonHandler([this](ToolbarButton button) { fileButtons << button; });
     }
     MainFrame frame;
-    QList<int> fileButtons;
+    QList<ToolbarButton> fileButtons;
 };
 
 FrameDescription succession()
@@ -194,10 +194,11 @@ void TestMainFrame::fileButtonsGoToTheWindow()
     TestForms t;
     registerFramed(t);
     auto* window = framed(t.forms.show(WindowId::successione));
-    for (int index : {1, 2, 3, 4})
-        window->frame.Toolbar1_ButtonClick(index);
-    window->frame.Toolbar1_ButtonClick(99);
-    QCOMPARE(window->fileButtons, QList<int>({1, 2, 3, 4, 99}));
+    const QList<ToolbarButton> files{ToolbarButton::Apri, ToolbarButton::Salva,
+                                     ToolbarButton::Cancella, ToolbarButton::Stampa};
+    for (const ToolbarButton button : files)
+        window->frame.Toolbar1_ButtonClick(button);
+    QCOMPARE(window->fileButtons, files);
 }
 
 void TestMainFrame::inlineHelpAndExit()

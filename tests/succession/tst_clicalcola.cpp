@@ -3,11 +3,13 @@
 #include "succession/casefile.h"
 #include "succession/clicalcola.h"
 
+#include "gridcell.h"
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
 #include <QTemporaryDir>
+
 #include <QTest>
 #include <algorithm>
 #include <cmath>
@@ -36,14 +38,19 @@ QStringList strings(const QJsonValue& value)
     return list;
 }
 
-QStringList column(const Results::Column& c)
+// A row's fractions in both columns.
+QStringList column(const Results& r, ResultRow row)
 {
-    return {c[1], c[2]};
+    return {r.fraction(row, ResultColumn::Testamentaria), r.fraction(row, ResultColumn::Legittima)};
 }
 
-QStringList rows(const Results::Rows& r)
+// A column's amounts, rows in order.
+QStringList rows(const Results& r, ResultColumn column)
 {
-    return QStringList(r.begin() + 1, r.end());
+    QStringList amounts;
+    for (const ResultRow row : resultRows)
+        amounts << r.amount(row, column);
+    return amounts;
 }
 
 // Every key of the JSON object against the results of the same case run
@@ -52,16 +59,16 @@ QString differences(const QJsonObject& json, const Calculator& calculator)
 {
     const Results& r = calculator.results();
     const std::pair<const char16_t*, QStringList> arrays[] = {
-        {u"quotafigli", column(r.quotafigli)},
-        {u"quotaascendenti", column(r.quotaascendenti)},
-        {u"quotaconiuge", column(r.quotaconiuge)},
-        {u"quotafratelli", column(r.quotafratelli)},
-        {u"quotadisponibile", column(r.quotadisponibile)},
-        {u"quotafiglio", column(r.quotafiglio)},
-        {u"quotaascendente", column(r.quotaascendente)},
-        {u"quotafratello", column(r.quotafratello)},
-        {u"quota1", rows(r.quota1)},
-        {u"quota2", rows(r.quota2)},
+        {u"quotafigli", column(r, ResultRow::Figli)},
+        {u"quotaascendenti", column(r, ResultRow::Ascendenti)},
+        {u"quotaconiuge", column(r, ResultRow::Coniuge)},
+        {u"quotafratelli", column(r, ResultRow::Fratelli)},
+        {u"quotadisponibile", column(r, ResultRow::Disponibile)},
+        {u"quotafiglio", column(r, ResultRow::Figlio)},
+        {u"quotaascendente", column(r, ResultRow::Ascendente)},
+        {u"quotafratello", column(r, ResultRow::Fratello)},
+        {u"quota1", rows(r, ResultColumn::Testamentaria)},
+        {u"quota2", rows(r, ResultColumn::Legittima)},
     };
     QStringList wrong;
     for (const auto& [key, expected] : arrays) {
@@ -76,7 +83,7 @@ QString differences(const QJsonObject& json, const Calculator& calculator)
     if (!json.value(u"notavisibile"_s).isBool() ||
         json.value(u"notavisibile"_s).toBool() != r.notaVisible)
         wrong << u"notavisibile"_s;
-    if (json.value(u"caso"_s).toInt(-1) != r.caso)
+    if (json.value(u"caso"_s).toInt(-1) != configurationNumber(r.configuration))
         wrong << u"caso"_s;
     if (json.value(u"passo"_s).toString() != calculator.passo())
         wrong << u"passo"_s;

@@ -4,7 +4,9 @@
 
 #include "output/document.h"
 
+#include "gridcell.h"
 #include <QLocale>
+
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -198,24 +200,19 @@ void TestReport::resultCellsCopyTheCaptions()
     record.ascendenti = u"1"_s;
     const Report report(record);
     const Results& r = report.calculator.results();
-    QVERIFY(!r.quotafigli[1].isEmpty());
-    const std::array<const Results::Column*, 5> fractions{
-        &r.quotafigli, &r.quotaascendenti, &r.quotaconiuge, &r.quotafratelli, &r.quotadisponibile};
-    for (int row = 1; row <= 5; ++row) {
-        const auto& fraction = *fractions[static_cast<std::size_t>(row - 1)];
-        const auto i = static_cast<std::size_t>(row);
-        QCOMPARE(rowTexts(report.table(2), row + 1).mid(1),
-                 (QStringList{fraction[1], r.quota1[i], fraction[2], r.quota2[i]}));
-    }
+    QVERIFY(!r.fraction(ResultRow::Figli, columnAt(1)).isEmpty());
+    const auto cells = [&r](int row) {
+        QStringList texts;
+        for (const ResultColumn column : resultColumns)
+            texts << r.fraction(rowAt(row), column) << r.amount(rowAt(row), column);
+        return texts;
+    };
+    for (int row = 1; row <= 5; ++row)
+        QCOMPARE(rowTexts(report.table(2), row + 1).mid(1), cells(row));
     QCOMPARE(cellText(report.table(2), 6, 4), u"0"_s);
-    const std::array<const Results::Column*, 3> heads{&r.quotafiglio, &r.quotaascendente,
-                                                      &r.quotafratello};
-    for (int row = 6; row <= 8; ++row) {
-        const auto& each = *heads[static_cast<std::size_t>(row - 6)];
-        const auto i = static_cast<std::size_t>(row);
-        QCOMPARE(rowTexts(report.table(3), row - 4).mid(1),
-                 (QStringList{each[1], r.quota1[i], each[2], r.quota2[i]}));
-    }
+    for (int row = 6; row <= 8; ++row)
+        QCOMPARE(rowTexts(report.table(3), row - 4).mid(1), cells(row));
+}
 }
 
 void TestReport::articlesJoinTheHeading_data()

@@ -2,8 +2,10 @@
 #include "succession/results.h"
 #include "succession/sharerules.h"
 
+#include "gridcell.h"
 #include <QLocale>
 #include <QRegularExpression>
+
 #include <QTest>
 #include <algorithm>
 
@@ -18,8 +20,8 @@ QString grid(const Results& results)
     QStringList tokens;
     for (int row = 1; row <= 8; ++row) {
         for (int column = 1; column <= 2; ++column) {
-            const QString& fraction = results.fraction(row, column);
-            const QString& amount = results.amount(row, column);
+            const QString& fraction = results.fraction(rowAt(row), columnAt(column));
+            const QString& amount = results.amount(rowAt(row), columnAt(column));
             if (fraction.isEmpty() && amount.isEmpty())
                 continue;
             if (row == 5 && column == 2 && fraction == u"0" && amount.isEmpty())
@@ -43,11 +45,11 @@ CalculatorState stateOf(int type, const QString& beni, double figli, double asce
                         double fratelli)
 {
     CalculatorState state;
-    state.successione = type;
+    state.successione = typeAt(type);
     state.beni = beni;
     state.figli = figli;
     state.ascendenti = ascendenti;
-    state.coniuge = coniuge;
+    state.coniuge = spouseAt(coniuge);
     state.fratelli = fratelli;
     return state;
 }
@@ -64,9 +66,10 @@ bool everyShareEmpty(const Results& results)
 {
     for (int row = 1; row <= 8; ++row) {
         for (int column = 1; column <= 2; ++column) {
-            if (!results.amount(row, column).isEmpty())
+            if (!results.amount(rowAt(row), columnAt(column)).isEmpty())
                 return false;
-            if (!(row == 5 && column == 2) && !results.fraction(row, column).isEmpty())
+            if (!(row == 5 && column == 2) &&
+                !results.fraction(rowAt(row), columnAt(column)).isEmpty())
                 return false;
         }
     }
@@ -164,7 +167,7 @@ void TestShareRules::typeCodes()
 {
     QFETCH(QString, text);
     QFETCH(int, code);
-    QCOMPARE(typeCode(text), code);
+    QCOMPARE(typeOf(text), typeAt(code).type);
 }
 
 void TestShareRules::configurations_data()
@@ -279,10 +282,10 @@ void TestShareRules::configurations()
     QFETCH(bool, unilateralNote);
 
     const Results results = computed(state);
-    QCOMPARE(results.caso, caso);
+    QCOMPARE(configurationNumber(results.configuration), caso);
     QCOMPARE(results.art, art);
     QCOMPARE(grid(results), expected);
-    QCOMPARE(results.quotadisponibile[2], u"0"_s);
+    QCOMPARE(results.fraction(ResultRow::Disponibile, columnAt(2)), u"0"_s);
     QCOMPARE(results.notaVisible, unilateralNote);
     if (unilateralNote)
         QVERIFY(results.nota.contains(u"art.571"_s));
@@ -291,29 +294,29 @@ void TestShareRules::configurations()
 void TestShareRules::workedExample()
 {
     const Results r = computed(stateOf(3, u"120000"_s, 2, 0, 1, 0));
-    QCOMPARE(r.caso, 8);
+    QCOMPARE(configurationNumber(r.configuration), 8);
     QCOMPARE(r.art, u"540 542 581"_s);
-    QCOMPARE(r.quotafigli[1], u"2/4"_s);
-    QCOMPARE(r.quotaconiuge[1], u"1/4"_s);
-    QCOMPARE(r.quotadisponibile[1], u"1/4"_s);
-    QCOMPARE(r.valori1[1].number(), 60000.0);
-    QCOMPARE(r.valori1[3].number(), 30000.0);
-    QCOMPARE(r.valori1[5].number(), 30000.0);
-    QCOMPARE(r.quota1[1], u"60.000,00"_s);
-    QCOMPARE(r.quota1[3], u"30.000,00"_s);
-    QCOMPARE(r.quota1[5], u"30.000,00"_s);
-    QCOMPARE(r.quotaconiuge[2], u"1/3"_s);
-    QCOMPARE(r.quotafigli[2], u"2/3"_s);
-    QCOMPARE(r.valori2[3].number(), 40000.0);
-    QCOMPARE(r.valori2[1].number(), 80000.0);
-    QCOMPARE(r.quota2[3], u"40.000,00"_s);
-    QCOMPARE(r.quota2[1], u"80.000,00"_s);
-    QCOMPARE(r.valori1[6].number(), 30000.0);
-    QCOMPARE(r.quotafiglio[1], u"25"_s);
-    QCOMPARE(r.quota1[6], u"30.000,00"_s);
-    QCOMPARE(r.valori2[6].number(), 40000.0);
-    QCOMPARE(r.quotafiglio[2], u"33,333"_s);
-    QCOMPARE(r.quota2[6], u"40.000,00"_s);
+    QCOMPARE(r.fraction(ResultRow::Figli, columnAt(1)), u"2/4"_s);
+    QCOMPARE(r.fraction(ResultRow::Coniuge, columnAt(1)), u"1/4"_s);
+    QCOMPARE(r.fraction(ResultRow::Disponibile, columnAt(1)), u"1/4"_s);
+    QCOMPARE(r.valore(rowAt(1), ResultColumn::Testamentaria).number(), 60000.0);
+    QCOMPARE(r.valore(rowAt(3), ResultColumn::Testamentaria).number(), 30000.0);
+    QCOMPARE(r.valore(rowAt(5), ResultColumn::Testamentaria).number(), 30000.0);
+    QCOMPARE(r.amount(rowAt(1), ResultColumn::Testamentaria), u"60.000,00"_s);
+    QCOMPARE(r.amount(rowAt(3), ResultColumn::Testamentaria), u"30.000,00"_s);
+    QCOMPARE(r.amount(rowAt(5), ResultColumn::Testamentaria), u"30.000,00"_s);
+    QCOMPARE(r.fraction(ResultRow::Coniuge, columnAt(2)), u"1/3"_s);
+    QCOMPARE(r.fraction(ResultRow::Figli, columnAt(2)), u"2/3"_s);
+    QCOMPARE(r.valore(rowAt(3), ResultColumn::Legittima).number(), 40000.0);
+    QCOMPARE(r.valore(rowAt(1), ResultColumn::Legittima).number(), 80000.0);
+    QCOMPARE(r.amount(rowAt(3), ResultColumn::Legittima), u"40.000,00"_s);
+    QCOMPARE(r.amount(rowAt(1), ResultColumn::Legittima), u"80.000,00"_s);
+    QCOMPARE(r.valore(rowAt(6), ResultColumn::Testamentaria).number(), 30000.0);
+    QCOMPARE(r.fraction(ResultRow::Figlio, columnAt(1)), u"25"_s);
+    QCOMPARE(r.amount(rowAt(6), ResultColumn::Testamentaria), u"30.000,00"_s);
+    QCOMPARE(r.valore(rowAt(6), ResultColumn::Legittima).number(), 40000.0);
+    QCOMPARE(r.fraction(ResultRow::Figlio, columnAt(2)), u"33,333"_s);
+    QCOMPARE(r.amount(rowAt(6), ResultColumn::Legittima), u"40.000,00"_s);
     QVERIFY(!r.notaVisible);
 }
 
@@ -393,9 +396,9 @@ void TestShareRules::noHeirsWipesEarlierConfiguration()
 
     Results results;
     calcolaquote(stateOf(type, u"1.000"_s, 2, 0, 1, 0), results);
-    QCOMPARE(results.caso, 8);
+    QCOMPARE(configurationNumber(results.configuration), 8);
     calcolaquote(stateOf(type, u"1.000"_s, 0, 0, 0, 0), results);
-    QCOMPARE(results.caso, 0);
+    QCOMPARE(configurationNumber(results.configuration), 0);
     QCOMPARE(results.art, art);
     QCOMPARE(grid(results), expected);
     QCOMPARE(results.notaVisible, stateNote);
@@ -404,8 +407,8 @@ void TestShareRules::noHeirsWipesEarlierConfiguration()
     if (type != 2)
         QVERIFY(everyShareEmpty([&] {
             Results rest = results;
-            rest.quotadisponibile[1].clear();
-            rest.quota1[5].clear();
+            rest.fraction(ResultRow::Disponibile, columnAt(1)).clear();
+            rest.amount(rowAt(5), ResultColumn::Testamentaria).clear();
             return rest;
         }()));
 }
@@ -416,17 +419,17 @@ void TestShareRules::valueThatIsNotANumber()
     calculator.figliChange(u"2"_s);
     calculator.successioneChange(u"entrambe"_s);
     calculator.beniChange(u"120"_s);
-    QCOMPARE(calculator.results().quota2[1], u"80,00"_s);
+    QCOMPARE(calculator.results().amount(rowAt(1), ResultColumn::Legittima), u"80,00"_s);
 
     // Neither the earlier amounts nor the captions may stay on view.
     calculator.beniChange(u"120abc"_s);
     const Results& r = calculator.results();
-    QCOMPARE(r.caso, 0);
+    QCOMPARE(configurationNumber(r.configuration), 0);
     QCOMPARE(r.art, QString());
     QCOMPARE(grid(r), QString());
     for (int row = 1; row <= 8; ++row) {
-        QCOMPARE(r.valori1[row], Valore::number(0));
-        QCOMPARE(r.valori2[row], Valore::number(0));
+        QCOMPARE(r.valore(rowAt(row), ResultColumn::Testamentaria), Valore::number(0));
+        QCOMPARE(r.valore(rowAt(row), ResultColumn::Legittima), Valore::number(0));
     }
     QVERIFY(calculator.fault().startsWith(u"il valore dei beni deve essere"_s));
 
@@ -468,17 +471,17 @@ void TestShareRules::valueReadOnce()
 
     Results r;
     calcolaquote(stateOf(2, beni, 3, 0, 0, 0), r, l);
-    QCOMPARE(r.quotafigli[2], u"intero"_s);
-    QCOMPARE(r.quota2[1], brothersWhole);
+    QCOMPARE(r.fraction(ResultRow::Figli, columnAt(2)), u"intero"_s);
+    QCOMPARE(r.amount(rowAt(1), ResultColumn::Legittima), brothersWhole);
     calcolaquote(stateOf(2, beni, 2, 0, 1, 0), r, l);
-    QCOMPARE(r.quota2[1], children);
-    QCOMPARE(r.quota2[3], each);
-    QCOMPARE(r.quotafiglio[2], percentage);
+    QCOMPARE(r.amount(rowAt(1), ResultColumn::Legittima), children);
+    QCOMPARE(r.amount(rowAt(3), ResultColumn::Legittima), each);
+    QCOMPARE(r.fraction(ResultRow::Figlio, columnAt(2)), percentage);
 
     // Brothers and sisters alone with a will: the whole value is disposable.
     calcolaquote(stateOf(1, beni, 0, 0, 0, 2), r, l);
-    QCOMPARE(r.quota1[5], brothersWhole);
-    QCOMPARE(r.valori1[5].number(), *valueReading(beni, l));
+    QCOMPARE(r.amount(rowAt(5), ResultColumn::Testamentaria), brothersWhole);
+    QCOMPARE(r.valore(rowAt(5), ResultColumn::Testamentaria).number(), *valueReading(beni, l));
 }
 
 void TestShareRules::countReadings_data()
@@ -552,8 +555,8 @@ void TestShareRules::invalidInputsClearEverything()
     QCOMPARE(results.art, QString());
     QCOMPARE(results.nota, QString());
     QVERIFY(!results.notaVisible);
-    QCOMPARE(results.caso, 0);
-    QCOMPARE(results.quotadisponibile[2], u"0"_s);
+    QCOMPARE(configurationNumber(results.configuration), 0);
+    QCOMPARE(results.fraction(ResultRow::Disponibile, columnAt(2)), u"0"_s);
 }
 
 void TestShareRules::passoNamesTheWrongField_data()
@@ -621,7 +624,7 @@ void TestShareRules::passoReturnsToItsText()
     QCOMPARE(calculator.guidance(), guidance);
     calculator.ascendentiChange(u"1"_s);
     QCOMPARE(calculator.passo(), guidance);
-    QCOMPARE(calculator.results().quotaascendenti[2], u"1/3"_s);
+    QCOMPARE(calculator.results().fraction(ResultRow::Ascendenti, columnAt(2)), u"1/3"_s);
 }
 
 void TestShareRules::azzeraquoteLeavesArticlesAndNote()
@@ -632,9 +635,9 @@ void TestShareRules::azzeraquoteLeavesArticlesAndNote()
     QVERIFY(everyShareEmpty(results));
     QCOMPARE(results.art, u"536 538 540 571"_s);
     QVERIFY(results.notaVisible);
-    QCOMPARE(results.caso, 7);
-    QCOMPARE(results.quotadisponibile[2], u"0"_s);
-    QCOMPARE(results.valori2[2], Valore::number(0));
+    QCOMPARE(configurationNumber(results.configuration), 7);
+    QCOMPARE(results.fraction(ResultRow::Disponibile, columnAt(2)), u"0"_s);
+    QCOMPARE(results.valore(rowAt(2), ResultColumn::Legittima), Valore::number(0));
 }
 
 void TestShareRules::handlerSequences_data()
@@ -715,9 +718,9 @@ void TestShareRules::handlerSequences()
 void TestShareRules::applyRunsOnlyChangedFields()
 {
     Calculator calculator = Calculator::opened();
-    QCOMPARE(calculator.state().successione, 2);
-    QCOMPARE(calculator.state().coniuge, 1);
-    QCOMPARE(calculator.results().quota2[5], QString());
+    QCOMPARE(calculator.state().successione, typeAt(2));
+    QCOMPARE(calculator.state().coniuge, spouseAt(1));
+    QCOMPARE(calculator.results().amount(rowAt(5), ResultColumn::Legittima), QString());
     QVERIFY(!calculator.results().notaVisible);
 
     CaseRecord record{u"Anna Bianchi"_s, u"entrambe"_s, u"120000"_s, u"2"_s,
@@ -726,17 +729,16 @@ void TestShareRules::applyRunsOnlyChangedFields()
     QCOMPARE(calculator.record(), record);
     const Results expected = computed(stateOf(3, u"120000"_s, 2, 0, 1, 0));
     QCOMPARE(grid(calculator.results()), grid(expected));
-    QCOMPARE(calculator.results().valori1, expected.valori1);
-    QCOMPARE(calculator.results().valori2, expected.valori2);
+    QCOMPARE(calculator.results().valori, expected.valori);
 
     // Only the type text changes: the column of "entrambe" that the new type
     // does not fill goes.
     record.successione = u"testamentaria"_s;
     calculator.apply(record);
-    QCOMPARE(calculator.state().successione, 1);
-    QCOMPARE(calculator.results().quota1[1], u"60.000,00"_s);
-    QCOMPARE(calculator.results().quota2[1], QString());
-    QCOMPARE(calculator.results().quotafigli[2], QString());
+    QCOMPARE(calculator.state().successione, typeAt(1));
+    QCOMPARE(calculator.results().amount(rowAt(1), ResultColumn::Testamentaria), u"60.000,00"_s);
+    QCOMPARE(calculator.results().amount(rowAt(1), ResultColumn::Legittima), QString());
+    QCOMPARE(calculator.results().fraction(ResultRow::Figli, columnAt(2)), QString());
     QCOMPARE(calculator.results().art, u"540 542"_s);
 }
 

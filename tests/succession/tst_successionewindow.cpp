@@ -7,6 +7,8 @@
 #include "succession/successionewindow.h"
 #include "testforms.h"
 
+#include "gridcell.h"
+#include "succession/successiontexts.h"
 #include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
@@ -17,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+
 #include <QTest>
 #include <QTextDocument>
 #include <algorithm>
@@ -148,8 +151,8 @@ void TestSuccessioneWindow::opening()
     const CaseRecord record = m_window->caseRecord();
     QCOMPARE(record, (CaseRecord{QString(), u"legittima"_s, u"100"_s, QString(), QString(), u"sì"_s,
                                  QString()}));
-    QCOMPARE(m_window->state().successione, 2);
-    QCOMPARE(m_window->state().coniuge, 1);
+    QCOMPARE(m_window->state().successione, typeAt(2));
+    QCOMPARE(m_window->state().coniuge, spouseAt(1));
 
     QCOMPARE(label(u"quotaconiuge_2"_s), u"intero"_s);
     QCOMPARE(label(u"quota2_3"_s), u"100,00"_s);
@@ -243,7 +246,7 @@ void TestSuccessioneWindow::choosingEntrambeFillsBothColumns()
     retype(edit(u"beni"_s), u"120000"_s);
     QTest::keyClicks(edit(u"figli"_s), u"2"_s);
     chooseItem(u"successione"_s, u"entrambe"_s);
-    QCOMPARE(m_window->state().successione, 3);
+    QCOMPARE(m_window->state().successione, typeAt(3));
     QCOMPARE(label(u"quotafigli_1"_s), u"2/4"_s);
     QCOMPARE(label(u"quota1_1"_s), u"60.000,00"_s);
     QCOMPARE(label(u"quotaconiuge_1"_s), u"1/4"_s);
@@ -266,7 +269,7 @@ void TestSuccessioneWindow::choosingEntrambeFillsBothColumns()
 void TestSuccessioneWindow::typingTypeShowsOnlyItsColumn()
 {
     retype(edit(u"successione"_s), u"testamentaria"_s);
-    QCOMPARE(m_window->state().successione, 1);
+    QCOMPARE(m_window->state().successione, typeAt(1));
     QCOMPARE(label(u"quotaconiuge_1"_s), u"1/2"_s);
     QCOMPARE(label(u"quota1_3"_s), u"50,00"_s);
     QCOMPARE(label(u"quotadisponibile_1"_s), u"1/2"_s);
@@ -450,10 +453,10 @@ void TestSuccessioneWindow::explanations()
     QCOMPARE(call.kind, FakePrompts::Kind::Inform);
     QCOMPARE(call.title, u"Quotara: aiuto in linea"_s);
     QVERIFY2(call.text.startsWith(begins), qPrintable(call.text));
-    QCOMPARE(call.text, SuccessioneWindow::spiegazione(index));
+    QCOMPARE(call.text, SuccessionTexts::spiegazione(index));
     QVERIFY(m_window->results() == before);
     if (index == 11)
-        QCOMPARE(call.text, SuccessioneWindow::spiegazione(7));
+        QCOMPARE(call.text, SuccessionTexts::spiegazione(7));
 }
 
 void TestSuccessioneWindow::explanationOutOfRange()
@@ -461,8 +464,8 @@ void TestSuccessioneWindow::explanationOutOfRange()
     m_window->spiega1_Click(0);
     m_window->spiega1_Click(12);
     QCOMPARE(m_t->prompts.calls().size(), 2);
-    QCOMPARE(m_t->prompts.calls().at(0).text, SuccessioneWindow::spiegazione(1));
-    QCOMPARE(m_t->prompts.calls().at(1).text, SuccessioneWindow::spiegazione(1));
+    QCOMPARE(m_t->prompts.calls().at(0).text, SuccessionTexts::spiegazione(1));
+    QCOMPARE(m_t->prompts.calls().at(1).text, SuccessionTexts::spiegazione(1));
 }
 
 void TestSuccessioneWindow::aiutoShowsSteps()

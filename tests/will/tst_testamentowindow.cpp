@@ -181,7 +181,7 @@ void TestTestamentoWindow::offersNoSave()
           QStringLiteral("Toolbar1_1"), QStringLiteral("Toolbar1_3"), QStringLiteral("Toolbar1_4")})
         QVERIFY2(action(window, name)->isEnabled(), qPrintable(name));
     QCOMPARE(action(window, QStringLiteral("stampa"))->text(), QStringLiteral("S&tampa"));
-    window->frame().Toolbar1_ButtonClick(2);
+    window->frame().Toolbar1_ButtonClick(ToolbarButton::Salva);
     QVERIFY(t.prompts.calls().isEmpty());
     QCOMPARE(t.presenter.count(), 0);
 }
@@ -222,7 +222,7 @@ void TestTestamentoWindow::printingTwiceGivesTwoDocuments()
     registerWill(t);
     TestamentoWindow* window = openWill(t);
     action(window, QStringLiteral("stampa"))->trigger();
-    window->frame().Toolbar1_ButtonClick(4);
+    window->frame().Toolbar1_ButtonClick(ToolbarButton::Stampa);
     QCOMPARE(t.presenter.count(), 2);
     QCOMPARE(t.presenter.lastPurpose(), QStringLiteral("testamento"));
     QCOMPARE(t.presenter.at(0)->toPlainText(), t.presenter.at(1)->toPlainText());
@@ -314,7 +314,7 @@ void TestTestamentoWindow::eliminaDeletesTheChosenFile()
     TestamentoWindow* window = openWill(t);
     t.prompts.chooseNext(cancel ? QString() : path);
     if (fromToolbar)
-        window->frame().Toolbar1_ButtonClick(3);
+        window->frame().Toolbar1_ButtonClick(ToolbarButton::Cancella);
     else
         action(window, QStringLiteral("eliminare"))->trigger();
     const FakePrompts::Call call = t.prompts.last();
@@ -362,7 +362,7 @@ void TestTestamentoWindow::apriShowsTheCalculatorWithTheCase()
     QVERIFY(window->isVisible());
     t.prompts.chooseNext(cancel ? QString() : path);
     if (fromToolbar)
-        window->frame().Toolbar1_ButtonClick(1);
+        window->frame().Toolbar1_ButtonClick(ToolbarButton::Apri);
     else
         action(window, QStringLiteral("apri"))->trigger();
 
