@@ -71,7 +71,7 @@ int main(int argc, char* argv[])
     const QString counts[] = {u"0"_s, u"1"_s, u"2"_s, u"3"_s};
     const double keystroke = microsecondsPerRun([&](int i) {
         calculator.figliChange(counts[i % 4]);
-        checksum += calculator.configurationNumber(results().configuration);
+        checksum += configurationNumber(calculator.results().configuration);
     });
 
     out << "azzeraquote + calcolaquote: " << rules << " µs per run (" << kRuns << " runs)\n";

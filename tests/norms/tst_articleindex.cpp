@@ -8,6 +8,7 @@
 #include <QTest>
 
 using namespace Norms;
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -36,6 +37,8 @@ private Q_SLOTS:
     void parsePaneSplitsEntries();
     void findInTheCode_data();
     void findInTheCode();
+    void paragraphOfAnArticle_data();
+    void paragraphOfAnArticle();
     void foldedMatchesMapToTheOriginal_data();
     void foldedMatchesMapToTheOriginal();
     void searchIgnoresCaseAndAccents();
@@ -175,6 +178,38 @@ void TestArticleIndex::findInTheCode()
     const QString text = paneText(title->panes.at(static_cast<std::size_t>(pane)));
     QCOMPARE(text.mid(article->position, article->text.size()), article->text);
     QCOMPARE(text.split(u'\n').at(article->line), article->text.section(u'\n', 0, 0));
+}
+
+void TestArticleIndex::paragraphOfAnArticle_data()
+{
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<int>("paragraph");
+    QTest::addColumn<QString>("begins");
+    QTest::addColumn<QString>("ends");
+    QTest::newRow("first, without number and heading")
+        << u"540"_s << 1 << u"A favore del coniuge è riservata la metà"_s
+        << u"per il caso di concorso con i figli."_s;
+    QTest::newRow("second") << u"540"_s << 2 << u"Al coniuge, anche quando concorra"_s
+                            << u"sulla quota riservata ai figli."_s;
+    QTest::newRow("past the last") << u"540"_s << 3 << QString() << QString();
+    QTest::newRow("none before the first") << u"540"_s << 0 << QString() << QString();
+    QTest::newRow("outside the code") << u"999"_s << 1 << QString() << QString();
+}
+
+void TestArticleIndex::paragraphOfAnArticle()
+{
+    QFETCH(QString, number);
+    QFETCH(int, paragraph);
+    QFETCH(QString, begins);
+    QFETCH(QString, ends);
+    const QString text = ArticleIndex::codice().paragraph(number, paragraph);
+    if (begins.isEmpty()) {
+        QCOMPARE(text, QString());
+        return;
+    }
+    QVERIFY2(text.startsWith(begins), qPrintable(text));
+    QVERIFY2(text.endsWith(ends), qPrintable(text));
+    QVERIFY(!text.contains(u'\n'));
 }
 
 void TestArticleIndex::foldedMatchesMapToTheOriginal_data()

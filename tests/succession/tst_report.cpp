@@ -213,7 +213,6 @@ void TestReport::resultCellsCopyTheCaptions()
     for (int row = 6; row <= 8; ++row)
         QCOMPARE(rowTexts(report.table(3), row - 4).mid(1), cells(row));
 }
-}
 
 void TestReport::articlesJoinTheHeading_data()
 {
