@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-seconds="${QUOTARA_FUZZ_SECONDS:-8}"
+seconds="${QUOTARA_FUZZ_SECONDS:-4}"
 if [ "${1:-}" = "--long" ]; then
   if ! [[ "${2:-}" =~ ^[1-9][0-9]*$ ]]; then
     echo "usage: scripts/fuzz.sh [--long SECONDS]" >&2
