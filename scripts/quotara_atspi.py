@@ -12,6 +12,8 @@ import pyatspi
 from gi.repository import GLib
 
 SUCCESSION_TITLE = "Quotara: dati della successione"
+# A name that tells nothing on its own: empty, a lone sign, or a bare number.
+UNHELPFUL = {"", "?", "...", "0", "1"}
 
 
 def wait_for(what, probe, seconds=20.0):

@@ -17,7 +17,7 @@ class Sommario : public QWidget
 {
     Q_OBJECT
 public:
-    /// The spec's eight entries and, ninth, the detailed calculation's guide.
+    /// The eight entries of the guide's summary and, ninth, the detailed calculation's guide.
     static constexpr int entryCount = 9;
 
     explicit Sommario(Forms& forms, QWidget* parent = nullptr);

@@ -15,8 +15,8 @@ import time
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
 
 import pyatspi  # noqa: E402
-from quotara_atspi import (Program, application, children, extents, find,  # noqa: E402
-                           pass_splash, press, showing, wait_for, walk)
+from quotara_atspi import (UNHELPFUL, Program, application, children, extents,  # noqa: E402
+                           find, pass_splash, press, showing, wait_for, walk)
 
 DETAILED_BUTTON = "Calcolo dettagliato della successione"
 DETAILED_NAMES = {"Quotara: calcolo dettagliato della successione", DETAILED_BUTTON}
@@ -51,8 +51,6 @@ LEGITTIMA = [("1/2", "60.000,00"), ("1/4", "30.000,00"), ("1/4", "30.000,00")]
 RISERVA = [("1/3", "40.000,00"), ("1/6", "20.000,00"), ("1/6", "20.000,00")]
 DISPONIBILE = "quota disponibile: 1/3, 40.000,00"
 HEIRS = ["Sara", "Paolo"]
-
-UNHELPFUL = {"", "?", "...", "0", "1"}
 
 failures = []
 

@@ -14,8 +14,8 @@ import time
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
 
 import pyatspi  # noqa: E402
-from quotara_atspi import (Program, application, pass_splash, press, run_loop,  # noqa: E402
-                           showing, wait_for, wait_for_window, walk)
+from quotara_atspi import (UNHELPFUL, Program, application, pass_splash, press,  # noqa: E402
+                           run_loop, showing, wait_for, wait_for_window, walk)
 
 INPUTS = [
     "de cuius, nome del defunto",
@@ -51,8 +51,6 @@ NORMS_BUTTON = "visualizza finestra Norme (Successioni legittime)"
 NORMS_TITLE = "Quotara: articoli dal 565 al 586 del Codice Civile"
 MAXIMS_BUTTON = "visualizza finestra Massime"
 MAXIMS_TITLE = "Clienti: massime"
-# A name that tells nothing on its own: empty, a lone sign, or a bare number.
-UNHELPFUL = {"", "?", "...", "0", "1"}
 
 failures = []
 
