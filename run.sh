@@ -3,7 +3,10 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUOTARA_BUILD_TESTS=OFF -DQUOTARA_BUILD_BENCH=OFF >/dev/null
+# shellcheck source=scripts/compiler-cache.sh
+. scripts/compiler-cache.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUOTARA_BUILD_TESTS=OFF -DQUOTARA_BUILD_BENCH=OFF \
+  "${compiler_cache[@]}" >/dev/null
 cmake --build build -j"$(nproc)"
 cd build/bin
 exec ./quotara "$@"

@@ -4,7 +4,10 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/deps.sh
-cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUOTARA_SANITIZE=ON >/dev/null
+# shellcheck source=scripts/compiler-cache.sh
+. scripts/compiler-cache.sh
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUOTARA_SANITIZE=ON \
+  "${compiler_cache[@]}" >/dev/null
 cmake --build build-test -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 if [ -x scripts/fuzz.sh ]; then

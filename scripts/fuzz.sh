@@ -22,8 +22,10 @@ if ! command -v clang++ >/dev/null 2>&1 || ! command -v clang >/dev/null 2>&1; t
   exit 0
 fi
 
+# shellcheck source=scripts/compiler-cache.sh
+. scripts/compiler-cache.sh
 build=build-fuzz
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug "${compiler_cache[@]}" \
   -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link" \
   -DQUOTARA_SANITIZE=ON -DQUOTARA_BUILD_FUZZ=ON \
