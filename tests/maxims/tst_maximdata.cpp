@@ -376,6 +376,20 @@ void TestMaximData::auditedMaxims_data()
     QTest::newRow("7/31") << 7 << 31
                           << QStringLiteral("(Cass. civ., sez. II, ord. n. 722 del 09/01/2024)")
                           << QStringLiteral("2867");
+    // Rulings no second source confirmed, replaced by confirmed ones on the same articles.
+    QTest::newRow("4/8") << 4 << 8
+                         << QStringLiteral("(Cass. civ., sez. II, sent. n. 14713 del 30/08/2012)")
+                         << QStringLiteral("26616");
+    QTest::newRow("7/22") << 7 << 22
+                          << QStringLiteral("(Cass. civ., sez. II, sent. n. 20703 del 10/09/2013)")
+                          << QStringLiteral("26741");
+    QTest::newRow("7/35") << 7 << 35
+                          << QStringLiteral("(Cass. civ., sez. II, sent. n. 28962 del 18/10/2023)")
+                          << QStringLiteral("33011");
+    // A rule the Sezioni Unite abandoned in 2006, replaced by a ruling that follows them.
+    QTest::newRow("7/37") << 7 << 37
+                          << QStringLiteral("(Cass. civ., sez. II, sent. n. 18561 del 30/06/2021)")
+                          << QStringLiteral("1529");
 }
 
 void TestMaximData::auditedMaxims()
