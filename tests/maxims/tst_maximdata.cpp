@@ -380,6 +380,9 @@ void TestMaximData::auditedMaxims_data()
     QTest::newRow("4/8") << 4 << 8
                          << QStringLiteral("(Cass. civ., sez. II, sent. n. 14713 del 30/08/2012)")
                          << QStringLiteral("26616");
+    QTest::newRow("7/1") << 7 << 1
+                         << QStringLiteral("(Cass. civ., sez. II, sent. n. 8776 del 10/04/2013)")
+                         << QStringLiteral("12575");
     QTest::newRow("7/22") << 7 << 22
                           << QStringLiteral("(Cass. civ., sez. II, sent. n. 20703 del 10/09/2013)")
                           << QStringLiteral("26741");
