@@ -10,13 +10,28 @@
 namespace {
 
 constexpr WindowId kUnloadOrder[] = {
-    WindowId::successione,      WindowId::titoloI,         WindowId::titoloII,
-    WindowId::titoloIII,        WindowId::titoloIV,        WindowId::titoloV,
-    WindowId::testamento,       WindowId::massime,         WindowId::dettaglio,
-    WindowId::sommario,         WindowId::manuale,         WindowId::guidafunzionamento,
-    WindowId::guidasuccessione, WindowId::guidanorme,      WindowId::guidatestamento,
-    WindowId::guidamassime,     WindowId::guidadettaglio,  WindowId::frmTip,
-    WindowId::catalogo,         WindowId::supportoclienti, WindowId::informa,
+    WindowId::successione,
+    WindowId::titoloI,
+    WindowId::titoloII,
+    WindowId::titoloIII,
+    WindowId::titoloIV,
+    WindowId::titoloV,
+    WindowId::testamento,
+    WindowId::massime,
+    WindowId::dettaglio,
+    WindowId::grafico,
+    WindowId::sommario,
+    WindowId::manuale,
+    WindowId::guidafunzionamento,
+    WindowId::guidasuccessione,
+    WindowId::guidanorme,
+    WindowId::guidatestamento,
+    WindowId::guidamassime,
+    WindowId::guidadettaglio,
+    WindowId::frmTip,
+    WindowId::catalogo,
+    WindowId::supportoclienti,
+    WindowId::informa,
 };
 
 } // namespace

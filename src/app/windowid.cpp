@@ -23,6 +23,8 @@ QString windowName(WindowId id)
         return QStringLiteral("massime");
     case WindowId::dettaglio:
         return QStringLiteral("dettaglio");
+    case WindowId::grafico:
+        return QStringLiteral("grafico");
     case WindowId::sommario:
         return QStringLiteral("sommario");
     case WindowId::manuale:

@@ -14,6 +14,7 @@ enum class WindowId {
     testamento,
     massime,
     dettaglio,
+    grafico,
     sommario,
     manuale,
     guidafunzionamento,

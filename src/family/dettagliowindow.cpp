@@ -3,6 +3,7 @@
 #include "app/forms.h"
 #include "app/prompts.h"
 #include "app/quotaramod.h"
+#include "dettagliocharts.h"
 #include "familyfile.h"
 #include "familylabels.h"
 #include "familymodel.h"
@@ -189,6 +190,10 @@ DettaglioWindow::DettaglioWindow(Forms& forms, QWidget* parent)
     middle->setObjectName(u"divisore"_s);
     middle->addWidget(buildFamily());
     middle->addWidget(buildPersonForm());
+    m_grafici = new DettaglioCharts(forms.prompts());
+    connect(m_grafici, &DettaglioCharts::personActivated, this, &DettaglioWindow::selectPerson);
+    middle->addWidget(m_grafici);
+    middle->setStretchFactor(2, 1);
     layout->addWidget(middle, 2);
     layout->addWidget(buildResults(), 3);
 
@@ -740,8 +745,10 @@ void DettaglioWindow::selectPerson(const QString& id)
 
 void DettaglioWindow::personChosen()
 {
-    showPerson(
-        m_model->person(m_famiglia->currentIndex().siblingAtColumn(FamilyModel::PersonColumn)));
+    const Person* person =
+        m_model->person(m_famiglia->currentIndex().siblingAtColumn(FamilyModel::PersonColumn));
+    showPerson(person);
+    m_grafici->setCurrentPerson(person ? person->id : QString());
 }
 
 void DettaglioWindow::showPerson(const Person* person)
@@ -890,6 +897,7 @@ void DettaglioWindow::recompute()
 void DettaglioWindow::showOutcome(const FamilyOutcome::Outcome& outcome)
 {
     const FamilyCase& familyCase = m_model->familyCase();
+    m_grafici->showCase(familyCase, outcome);
     m_legittimaBox->setVisible(outcome.legittima.has_value());
     m_testamentariaBox->setVisible(outcome.testamentaria.has_value());
     QStringList steps;
@@ -924,6 +932,7 @@ void DettaglioWindow::showOutcome(const FamilyOutcome::Outcome& outcome)
 void DettaglioWindow::clearOutcome()
 {
     m_outcome.reset();
+    m_grafici->showCase(m_model->familyCase(), std::nullopt);
     m_quoteLegittima->setRowCount(0);
     m_quoteTestamentaria->setRowCount(0);
     m_statoLegittima->clear();

@@ -10,6 +10,7 @@
 
 #include <optional>
 
+class DettaglioCharts;
 class FamilyModel;
 class Forms;
 class QAction;
@@ -43,6 +44,7 @@ public:
     /// Shows a case in every field.
     void setFamilyCase(const Family::FamilyCase& familyCase);
     const FamilyModel& model() const { return *m_model; }
+    DettaglioCharts& charts() const { return *m_grafici; }
     /// The results on display; none while the case is wrong.
     const std::optional<FamilyOutcome::Outcome>& outcome() const { return m_outcome; }
     QString currentFile() const { return m_files.fileName(); }
@@ -120,6 +122,7 @@ private:
     QPlainTextEdit* m_passi = nullptr;
     QLabel* m_passo = nullptr;
     QLabel* m_confronto = nullptr;
+    DettaglioCharts* m_grafici = nullptr;
 };
 
 /// Adds the detailed window's factory to the registry.

@@ -1,6 +1,9 @@
 #include "familyreport.h"
 
+#include "familychart.h"
+#include "familychartpainter.h"
 #include "familylabels.h"
+#include "familysharechart.h"
 #include "norms/articleindex.h"
 #include "output/document.h"
 
@@ -109,6 +112,18 @@ void section(Document& document, const FamilyCase& familyCase,
         document.typeText(u"%1. "_s.arg(i + 1) + section.passi.at(i) + paragraph);
 }
 
+void familyChart(Document& document, const FamilyCase& familyCase,
+                 const FamilyOutcome::Outcome& outcome)
+{
+    const FamilyChart::Chart chart = FamilyChart::layout(familyCase, outcome);
+    const QString description = FamilyChart::description(chart);
+    document.addImage(
+        FamilyChart::renderImage(chart, Document::textWidth, Document::printDotsPerInch),
+        chart.bounds.width(), u"Albero genealogico: "_s + description);
+    document.setFontSize(9);
+    document.typeText(u"Albero genealogico, in parole: "_s + description);
+}
+
 bool spouseInherits(const FamilyCase& familyCase, const FamilyOutcome::Outcome& outcome)
 {
     for (const auto* section : {&outcome.legittima, &outcome.testamentaria}) {
@@ -152,6 +167,8 @@ void buildFamilyReport(Document& document, const FamilyCase& familyCase,
     document.setFontSize(12);
     document.typeText(paragraph + u"Famiglia"_s + paragraph);
     familyTable(document, familyCase);
+    if (Document::canDrawImages())
+        familyChart(document, familyCase, outcome);
 
     QList<int> shareTables;
     if (outcome.legittima)
@@ -159,6 +176,12 @@ void buildFamilyReport(Document& document, const FamilyCase& familyCase,
     if (outcome.testamentaria)
         section(document, familyCase, *outcome.testamentaria,
                 u"Successione testamentaria: quote di riserva e quota disponibile"_s, shareTables);
+    if (Document::canDrawImages()) {
+        document.insertParagraphAfter();
+        document.setFontSize(12);
+        document.typeText(paragraph + u"Ripartizione delle quote"_s);
+        ShareChart::addToDocument(document, FamilyShareChart::outcomeCharts(outcome, familyCase));
+    }
 
     if (spouseInherits(familyCase, outcome)) {
         document.insertParagraphAfter();

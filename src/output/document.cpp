@@ -2,13 +2,17 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QGuiApplication>
+#include <QImage>
 #include <QStringList>
 #include <QTextBlock>
 #include <QTextBlockFormat>
+#include <QTextImageFormat>
 #include <QTextLength>
 #include <QTextTable>
 #include <QTextTableCell>
 #include <QTextTableFormat>
+#include <QUrl>
 
 #include <QList>
 
@@ -115,6 +119,36 @@ void Document::insertParagraphAfter()
 {
     m_cursor.movePosition(QTextCursor::End);
     startParagraph(false);
+}
+
+void Document::addImage(const QImage& image, double width, const QString& description)
+{
+    if (image.isNull())
+        return;
+    const QString name = QStringLiteral("immagine%1.png").arg(++m_images);
+    m_document->addResource(QTextDocument::ImageResource, QUrl(name), image);
+    const double shown = std::min(width, textWidth);
+    QTextImageFormat format;
+    format.setName(name);
+    format.setWidth(shown);
+    format.setHeight(shown * image.height() / image.width());
+    format.setProperty(QTextFormat::ImageAltText, description);
+    format.setProperty(QTextFormat::ImageTitle, description);
+    m_cursor.movePosition(QTextCursor::End);
+    startParagraph(false);
+    QTextBlockFormat centred = m_cursor.blockFormat();
+    centred.setAlignment(Qt::AlignHCenter);
+    m_cursor.setBlockFormat(centred);
+    m_cursor.insertImage(format);
+    startParagraph(false);
+    QTextBlockFormat plain = m_cursor.blockFormat();
+    plain.setAlignment(Qt::AlignLeft);
+    m_cursor.setBlockFormat(plain);
+}
+
+bool Document::canDrawImages()
+{
+    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
 }
 
 int Document::addTable(int rows, int columns)
@@ -236,8 +270,11 @@ void Document::applyColorfulFormat(int table)
 
 void Document::justifyAll()
 {
-    for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next())
-        setAlignment(block, Qt::AlignJustify);
+    // A centred paragraph holds an image, which stays in the middle.
+    for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next()) {
+        if (!(block.blockFormat().alignment() & Qt::AlignHCenter))
+            setAlignment(block, Qt::AlignJustify);
+    }
 }
 
 void Document::alignColumnRight(int table, int column)

@@ -9,6 +9,7 @@
 #include <vector>
 
 class QColor;
+class QImage;
 class QTextBlock;
 class QTextTable;
 
@@ -43,7 +44,16 @@ public:
     /// The "colourful" table format: a coloured header row and banded rows.
     void applyColorfulFormat(int table);
 
-    /// Justifies every paragraph, table cells included.
+    /// An image centred in a paragraph of its own at the end, `width` pixels
+    /// of the layout wide (at most the text's width), with `description`
+    /// as its text alternative.
+    void addImage(const QImage& image, double width, const QString& description);
+    /// Whether images can be drawn here: their text needs a QGuiApplication.
+    static bool canDrawImages();
+    /// The resolution images are drawn at for the printed page.
+    static constexpr int printDotsPerInch = 300;
+
+    /// Justifies every paragraph, table cells included; an image stays centred.
     void justifyAll();
     void alignColumnRight(int table, int column);
 
@@ -52,6 +62,8 @@ public:
 
     /// Width in points that every table takes on the page.
     static constexpr double tableWidth = 453.0;
+    /// The same width in the layout's pixels, 96 to the inch.
+    static constexpr double textWidth = tableWidth * 96.0 / 72.0;
 
 private:
     struct Table
@@ -76,4 +88,5 @@ private:
     QString m_fontName;
     double m_fontSize = 12;
     std::vector<Table> m_tables;
+    int m_images = 0;
 };

@@ -1,6 +1,7 @@
 #include "report.h"
 
 #include "app/numbers.h"
+#include "gridsharechart.h"
 #include "output/document.h"
 #include "sharerules.h"
 #include "spousehousing.h"
@@ -139,6 +140,14 @@ void buildReport(Document& document, const CaseRecord& record, const Results& re
         QStringLiteral("Ripartizione tra ciascun erede (in percentuale ed in valore assoluto)") +
         paragraph);
     perHeirTable(document, results);
+
+    const QList<ShareChart::Data> charts = GridShareChart::charts(results, locale);
+    if (Document::canDrawImages() && !charts.isEmpty()) {
+        document.insertParagraphAfter();
+        document.setFontSize(12);
+        document.typeText(paragraph + QStringLiteral("Ripartizione delle quote"));
+        ShareChart::addToDocument(document, charts);
+    }
 
     document.insertParagraphAfter();
     document.setFontSize(12);

@@ -6,6 +6,7 @@
 #include "app/quotaramod.h"
 #include "app/twips.h"
 #include "app/windowsetup.h"
+#include "graficowindow.h"
 #include "gridcasetaker.h"
 #include "norms/articlelinks.h"
 #include "output/document.h"
@@ -22,6 +23,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -225,6 +227,13 @@ void SuccessioneWindow::buildMenu()
     dettaglio->setObjectName(u"dettaglio"_s);
     dettaglio->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     m_frame.finishFileMenu();
+    if (QMenu* visu = menuBar()->findChild<QMenu*>(u"visu"_s)) {
+        visu->addSeparator();
+        QAction* grafico =
+            visu->addAction(u"&Grafico delle quote"_s, this, &SuccessioneWindow::grafico_Click);
+        grafico->setObjectName(u"grafico"_s);
+        grafico->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
+    }
 }
 
 void SuccessioneWindow::buildGeneralData(QWidget* area)
@@ -521,6 +530,12 @@ void SuccessioneWindow::stampa_Click()
     m_passo->setText(m_calculator.passo());
 }
 
+void SuccessioneWindow::grafico_Click()
+{
+    if (auto* grafico = qobject_cast<GraficoWindow*>(m_forms.show(WindowId::grafico)))
+        grafico->showResults(results());
+}
+
 void SuccessioneWindow::dettaglio_Click()
 {
     auto* taker = dynamic_cast<GridCaseTaker*>(m_forms.show(WindowId::dettaglio));
@@ -632,6 +647,8 @@ void SuccessioneWindow::render()
     m_nota->setVisible(results.notaVisible);
     m_passo->setText(m_calculator.passo());
     updateTitle();
+    if (auto* grafico = qobject_cast<GraficoWindow*>(m_forms.loadedForm(WindowId::grafico)))
+        grafico->showResults(results);
 }
 
 // The caption names the case's file and marks changes not yet saved.
@@ -649,4 +666,6 @@ void registerSuccessionWindows(Forms& forms)
 {
     forms.registerFactory(WindowId::successione,
                           [](Forms& f) { return std::make_unique<SuccessioneWindow>(f); });
+    forms.registerFactory(WindowId::grafico,
+                          [](Forms& f) { return std::make_unique<GraficoWindow>(f); });
 }

@@ -47,6 +47,8 @@ public:
     void stampa_Click();
     /// Opens the detailed calculation, starting from this window's case.
     void dettaglio_Click();
+    /// Opens the chart of the shares, which then follows the results.
+    void grafico_Click();
 
     /// The current case file; empty until a case is opened or saved.
     const QString& nomefile() const { return m_nomefile; }

@@ -172,9 +172,9 @@ void TestForms_::exitAnsweredYesUnloadsAndShowsFarewell()
     registerAllWindows(t.forms);
     QList<WindowId> order;
     const QList<WindowId> shown{
-        WindowId::informa,   WindowId::guidadettaglio, WindowId::frmTip,
-        WindowId::dettaglio, WindowId::successione,    WindowId::guidamassime,
-        WindowId::titoloII,  WindowId::sommario,       WindowId::massime};
+        WindowId::informa,     WindowId::guidadettaglio, WindowId::frmTip,   WindowId::dettaglio,
+        WindowId::successione, WindowId::guidamassime,   WindowId::titoloII, WindowId::sommario,
+        WindowId::massime,     WindowId::grafico};
     for (WindowId id : shown) {
         registerPlainWindow(t.forms, id);
         t.forms.show(id);
@@ -182,11 +182,12 @@ void TestForms_::exitAnsweredYesUnloadsAndShowsFarewell()
     connect(&t.forms, &Forms::unloaded, this, [&order](WindowId id) { order << id; });
     t.prompts.answerNext(true);
     QVERIFY(confermauscita(t.forms, nullptr));
-    // The detailed window goes after the maxims, its guide after theirs.
+    // The detailed window goes after the maxims, the chart of the shares after
+    // it, the detailed window's guide after the maxims'.
     const QList<WindowId> expected{
-        WindowId::successione,    WindowId::titoloII, WindowId::massime,
-        WindowId::dettaglio,      WindowId::sommario, WindowId::guidamassime,
-        WindowId::guidadettaglio, WindowId::frmTip,   WindowId::informa};
+        WindowId::successione, WindowId::titoloII, WindowId::massime,      WindowId::dettaglio,
+        WindowId::grafico,     WindowId::sommario, WindowId::guidamassime, WindowId::guidadettaglio,
+        WindowId::frmTip,      WindowId::informa};
     QCOMPARE(order, expected);
     auto* splash = qobject_cast<FrmSplash*>(t.forms.loadedForm(WindowId::frmSplash));
     QVERIFY(splash && splash->isVisible());

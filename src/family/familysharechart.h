@@ -1,0 +1,20 @@
+#pragma once
+
+#include "familycase.h"
+#include "familyoutcome.h"
+#include "output/sharechart.h"
+
+#include <QList>
+
+/// The share charts of a detailed case: each heir's part, the disposable
+/// portion and the State's share, for each kind of succession computed.
+namespace FamilyShareChart {
+
+ShareChart::Data sectionChart(const FamilyOutcome::Section& section,
+                              const Family::FamilyCase& familyCase, const QString& title);
+
+/// "Successione legittima" and "Successione testamentaria", those computed.
+QList<ShareChart::Data> outcomeCharts(const FamilyOutcome::Outcome& outcome,
+                                      const Family::FamilyCase& familyCase);
+
+} // namespace FamilyShareChart
