@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -70,6 +71,7 @@ class TestReportCharts : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
     void gridCharts_data();
     void gridCharts();
     void successionReportHasTheShareChart();
@@ -89,11 +91,11 @@ void TestReportCharts::gridCharts_data()
 
     QTest::newRow("spouse and two children, intestate")
         << u"legittima"_s << u"2"_s << u"sì"_s << QString() << 2
-        << QStringList{u"figli 2/3 (80.000)"_s, u"coniuge 1/3 (40.000)"_s};
+        << QStringList{u"figli 2/3 (80.000,00)"_s, u"coniuge 1/3 (40.000,00)"_s};
     QTest::newRow("spouse and a child, with a will")
         << u"testamentaria"_s << u"1"_s << u"sì"_s << QString() << 1
-        << QStringList{u"figli 1/3 (40.000)"_s, u"coniuge 1/3 (40.000)"_s,
-                       u"quota disponibile 1/3 (40.000)"_s};
+        << QStringList{u"figli 1/3 (40.000,00)"_s, u"coniuge 1/3 (40.000,00)"_s,
+                       u"quota disponibile 1/3 (40.000,00)"_s};
     QTest::newRow("no will: no disposable column")
         << u"legittima"_s << u"1"_s << u"no"_s << QString() << 1 << QStringList();
     QTest::newRow("nobody: the State") << u"legittima"_s << QString() << u"no"_s << QString() << 2
@@ -133,7 +135,9 @@ void TestReportCharts::successionReportHasTheShareChart()
     // Drawn for print: 300 dots to the inch of the page.
     QCOMPARE(pictures.first().image.width(), qRound(Document::textWidth / 96 * 300));
     QVERIFY(pictures.first().alternative.contains(
-        u"Successione testamentaria: figli 1/2 (60.000); coniuge 1/4 (30.000)"_s));
+        u"Successione testamentaria: figli 2/4 (60.000,00); coniuge 1/4 (30.000,00); quota "
+        u"disponibile 1/4 (30.000,00). Successione legittima: figli 2/3 (80.000,00); coniuge 1/3 "
+        u"(40.000,00)."_s));
     QVERIFY(document.plainText().contains(u"Grafico delle quote, in parole: "_s));
 }
 
