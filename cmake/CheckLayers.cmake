@@ -1,5 +1,6 @@
 # Fails when a translation unit of a `<name>_core` library includes, directly
-# or not, a header of a widget module of Qt or a header of a `_ui` library.
+# or not, a header of a widget module of Qt (Qt Charts among them: its charts
+# are graphics views) or a header of a `_ui` library.
 #
 #   cmake -DCOMPILE_DB=compile_commands.json -DUI_HEADERS=ui-headers.txt -P CheckLayers.cmake
 #
@@ -7,7 +8,7 @@
 # included, so a Qt header reached through <QtWidgets/...> counts too).
 cmake_minimum_required(VERSION 3.25)
 
-set(widget_modules QtWidgets QtPrintSupport QtSvgWidgets QtOpenGLWidgets)
+set(widget_modules QtWidgets QtPrintSupport QtSvgWidgets QtOpenGLWidgets QtCharts)
 
 file(READ ${COMPILE_DB} database)
 file(STRINGS ${UI_HEADERS} ui_headers)

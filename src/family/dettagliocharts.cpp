@@ -74,14 +74,15 @@ void DettaglioCharts::showCase(const Family::FamilyCase& familyCase,
     m_family->setChart(FamilyChart::layout(familyCase, outcome));
     const auto show = [&familyCase](ShareChartView* view,
                                     const std::optional<FamilyOutcome::Section>& section,
-                                    const QString& title) {
+                                    ShareChart::Succession succession) {
         view->setVisible(section.has_value());
-        view->setData(section ? FamilyShareChart::sectionChart(*section, familyCase, title)
-                              : ShareChart::Data{title, {}});
+        view->setData(section ? FamilyShareChart::sectionChart(*section, familyCase, succession)
+                              : ShareChart::Data{ShareChart::title(succession), {}});
     };
-    show(m_legittima, outcome ? outcome->legittima : std::nullopt, u"Successione legittima"_s);
+    show(m_legittima, outcome ? outcome->legittima : std::nullopt,
+         ShareChart::Succession::Legittima);
     show(m_testamentaria, outcome ? outcome->testamentaria : std::nullopt,
-         u"Successione testamentaria"_s);
+         ShareChart::Succession::Testamentaria);
 }
 
 void DettaglioCharts::setCurrentPerson(const QString& id)

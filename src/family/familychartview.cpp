@@ -1,5 +1,6 @@
 #include "familychartview.h"
 
+#include "familychartaccessible.h"
 #include "familychartpainter.h"
 
 #include <QAccessible>
@@ -65,6 +66,8 @@ private:
 FamilyChartView::FamilyChartView(QWidget* parent)
     : QGraphicsView(parent), m_scene(new QGraphicsScene(this))
 {
+    // Before the first accessibility event, which would make Qt's own interface.
+    QAccessible::installFactory(FamilyChartAccessible::factory);
     setObjectName(u"graficofamiglia"_s);
     setAccessibleName(u"Albero genealogico: le frecce scorrono le persone, Invio non serve, "
                       u"Ctrl+più e Ctrl+meno ingrandiscono e riducono"_s);
@@ -79,19 +82,25 @@ FamilyChartView::FamilyChartView(QWidget* parent)
     {
         const char16_t* name;
         const char16_t* text;
-        QKeySequence keys;
+        QList<QKeySequence> keys;
         void (FamilyChartView::*slot)();
     };
     const Zoom zooms[] = {
-        {u"ingrandisci", u"&Ingrandisci", QKeySequence::ZoomIn, &FamilyChartView::zoomIn},
-        {u"riduci", u"&Riduci", QKeySequence::ZoomOut, &FamilyChartView::zoomOut},
-        {u"adatta", u"&Adatta alla finestra", QKeySequence(Qt::CTRL | Qt::Key_0),
+        // Ctrl+= too: on keyboards where "+" needs Shift it shares the key.
+        {u"ingrandisci",
+         u"&Ingrandisci",
+         {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+         &FamilyChartView::zoomIn},
+        {u"riduci", u"&Riduci", {QKeySequence(QKeySequence::ZoomOut)}, &FamilyChartView::zoomOut},
+        {u"adatta",
+         u"&Adatta alla finestra",
+         {QKeySequence(Qt::CTRL | Qt::Key_0)},
          &FamilyChartView::fitToWindow},
     };
     for (const Zoom& zoom : zooms) {
         auto* action = new QAction(QString::fromUtf16(zoom.text), this);
         action->setObjectName(QString::fromUtf16(zoom.name));
-        action->setShortcut(zoom.keys);
+        action->setShortcuts(zoom.keys);
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         connect(action, &QAction::triggered, this, zoom.slot);
         addAction(action);
@@ -143,10 +152,23 @@ void FamilyChartView::updateAccessible()
         m_current < m_chart.boxes.size() ? m_chart.boxes.at(m_current).accessibleText() : QString();
     setAccessibleDescription(text);
     setToolTip(text);
-    if (hasFocus()) {
-        QAccessibleEvent event(this, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&event);
-    }
+    if (hasFocus() && m_current < m_chart.boxes.size())
+        FamilyChartAccessible::announceCurrent(this, m_current);
+}
+
+void FamilyChartView::focusInEvent(QFocusEvent* event)
+{
+    QGraphicsView::focusInEvent(event);
+    updateAccessible();
+}
+
+bool FamilyChartView::focusNextPrevChild(bool next)
+{
+    const int target = m_current + (next ? 1 : -1);
+    if (!hasFocus() || target < 0 || target >= m_chart.boxes.size())
+        return QGraphicsView::focusNextPrevChild(next);
+    setCurrent(target, true);
+    return true;
 }
 
 /// The nearest box in the direction of an arrow key: on the same row for

@@ -8,8 +8,9 @@ class QGraphicsScene;
 
 /// The family chart on screen: a box per person, drawn as the report draws
 /// it. A click, or the arrow keys, choose a person; Home goes back to the
-/// deceased. The wheel and Ctrl++ / Ctrl+- zoom, Ctrl+0 fits the chart to the
-/// view. The view says to screen readers the box it is on.
+/// deceased; Tab and Shift+Tab walk the boxes in order. The wheel and Ctrl++ /
+/// Ctrl+- zoom, Ctrl+0 fits the chart to the view. Screen readers see the
+/// boxes as the items of a list, the current one focused.
 class FamilyChartView : public QGraphicsView
 {
     Q_OBJECT
@@ -24,6 +25,8 @@ public:
     void setCurrentPerson(const QString& id);
     /// The person marked; empty for the deceased.
     QString currentPerson() const;
+    /// The index of the marked box in the chart.
+    int currentIndex() const { return m_current; }
 
     void zoomIn();
     void zoomOut();
@@ -39,6 +42,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    /// Tab and Shift+Tab walk the boxes in the chart's order, and leave the
+    /// view past the last or the first.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void setCurrent(int index, bool announce);

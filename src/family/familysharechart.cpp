@@ -7,10 +7,11 @@ using namespace Qt::Literals::StringLiterals;
 namespace FamilyShareChart {
 
 ShareChart::Data sectionChart(const FamilyOutcome::Section& section,
-                              const Family::FamilyCase& familyCase, const QString& title)
+                              const Family::FamilyCase& familyCase,
+                              ShareChart::Succession succession)
 {
     ShareChart::Data data;
-    data.title = title;
+    data.title = ShareChart::title(succession);
     const auto add = [&data](const QString& label, const Fraction& share, const Amount& amount,
                              ShareChart::SliceKind kind) {
         data.slices.append(ShareChart::Slice{label, share.value().get_d(), share.text(),
@@ -22,10 +23,11 @@ ShareChart::Data sectionChart(const FamilyOutcome::Section& section,
             ShareChart::SliceKind::Erede);
     }
     if (section.disponibile && section.disponibileAmount && !section.disponibile->isZero())
-        add(u"quota disponibile"_s, *section.disponibile, *section.disponibileAmount,
+        add(ShareChart::disponibileLabel(), *section.disponibile, *section.disponibileAmount,
             ShareChart::SliceKind::Disponibile);
     if (section.stateShare && section.stateAmount)
-        add(u"Stato"_s, *section.stateShare, *section.stateAmount, ShareChart::SliceKind::Stato);
+        add(ShareChart::stateLabel(), *section.stateShare, *section.stateAmount,
+            ShareChart::SliceKind::Stato);
     return data;
 }
 
@@ -34,9 +36,10 @@ QList<ShareChart::Data> outcomeCharts(const FamilyOutcome::Outcome& outcome,
 {
     QList<ShareChart::Data> charts;
     if (outcome.legittima)
-        charts << sectionChart(*outcome.legittima, familyCase, u"Successione legittima"_s);
+        charts << sectionChart(*outcome.legittima, familyCase, ShareChart::Succession::Legittima);
     if (outcome.testamentaria)
-        charts << sectionChart(*outcome.testamentaria, familyCase, u"Successione testamentaria"_s);
+        charts << sectionChart(*outcome.testamentaria, familyCase,
+                               ShareChart::Succession::Testamentaria);
     return charts;
 }
 

@@ -11,9 +11,10 @@
 namespace FamilyShareChart {
 
 ShareChart::Data sectionChart(const FamilyOutcome::Section& section,
-                              const Family::FamilyCase& familyCase, const QString& title);
+                              const Family::FamilyCase& familyCase,
+                              ShareChart::Succession succession);
 
-/// "Successione legittima" and "Successione testamentaria", those computed.
+/// The charts of the kinds of succession computed, the intestate first.
 QList<ShareChart::Data> outcomeCharts(const FamilyOutcome::Outcome& outcome,
                                       const Family::FamilyCase& familyCase);
 

@@ -30,6 +30,22 @@ QFont font(int pixels, bool bold = false)
 
 } // namespace
 
+QString title(Succession succession)
+{
+    return succession == Succession::Legittima ? u"Successione legittima"_s
+                                               : u"Successione testamentaria"_s;
+}
+
+QString disponibileLabel()
+{
+    return u"quota disponibile"_s;
+}
+
+QString stateLabel()
+{
+    return u"Stato"_s;
+}
+
 QColor colorOf(const Slice& slice, int index)
 {
     if (slice.kind == SliceKind::Disponibile)

@@ -16,6 +16,16 @@ namespace ShareChart {
 
 enum class SliceKind { Erede, Disponibile, Stato };
 
+/// The kinds of succession a chart shows.
+enum class Succession { Legittima, Testamentaria };
+
+/// "Successione legittima", "Successione testamentaria".
+QString title(Succession succession);
+/// The label of the disposable portion's slice.
+QString disponibileLabel();
+/// The label of the State's slice.
+QString stateLabel();
+
 struct Slice
 {
     QString label;        ///< the heir's name, "quota disponibile", "Stato"

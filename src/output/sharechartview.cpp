@@ -16,6 +16,8 @@ ShareChartView::ShareChartView(const QString& name, QWidget* parent) : QChartVie
     chart()->legend()->setAlignment(Qt::AlignRight);
     chart()->setBackgroundRoundness(0);
     setFocusPolicy(Qt::TabFocus);
+    // The view speaks for the chart; its drawing area is no control of its own.
+    viewport()->setFocusPolicy(Qt::NoFocus);
     setAccessibleName(u"Grafico delle quote"_s);
 }
 

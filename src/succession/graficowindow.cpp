@@ -45,8 +45,10 @@ GraficoWindow::GraficoWindow(Forms& forms, QWidget* parent) : QWidget(parent, Qt
 
 void GraficoWindow::showResults(const Results& results)
 {
-    const ShareChart::Data testamentaria = GridShareChart::columnChart(results, 1);
-    const ShareChart::Data legittima = GridShareChart::columnChart(results, 2);
+    const ShareChart::Data testamentaria =
+        GridShareChart::columnChart(results, ResultColumn::Testamentaria);
+    const ShareChart::Data legittima =
+        GridShareChart::columnChart(results, ResultColumn::Legittima);
     m_testamentaria->setData(testamentaria);
     m_legittima->setData(legittima);
     m_testamentaria->setVisible(!testamentaria.isEmpty());

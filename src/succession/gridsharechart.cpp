@@ -1,52 +1,92 @@
 #include "gridsharechart.h"
 
-#include <array>
 #include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace GridShareChart {
 
-ShareChart::Data columnChart(const Results& results, int column, const QLocale& locale)
+namespace {
+
+// The rows that divide the estate between them; the rows of each heir repeat them.
+constexpr std::array<ResultRow, 5> kShareRows = {ResultRow::Figli, ResultRow::Ascendenti,
+                                                 ResultRow::Coniuge, ResultRow::Fratelli,
+                                                 ResultRow::Disponibile};
+
+QString labelOf(ResultRow row)
+{
+    switch (row) {
+    case ResultRow::Figli:
+        return u"figli"_s;
+    case ResultRow::Ascendenti:
+        return u"ascendenti"_s;
+    case ResultRow::Coniuge:
+        return u"coniuge"_s;
+    case ResultRow::Fratelli:
+        return u"fratelli"_s;
+    default:
+        return ShareChart::disponibileLabel();
+    }
+}
+
+ShareChart::SliceKind kindOf(ResultRow row)
+{
+    return row == ResultRow::Disponibile ? ShareChart::SliceKind::Disponibile
+                                         : ShareChart::SliceKind::Erede;
+}
+
+std::optional<double> positiveValue(const Results& results, ResultRow row, ResultColumn column,
+                                    const QLocale& locale)
+{
+    const double value = results.valore(row, column).toNumber(locale).value_or(0);
+    if (!(value > 0) || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+// Without heirs all is disposable by will, or goes to the State (art. 586).
+void noHeirs(ShareChart::Data& data, const Results& results, ResultColumn column)
+{
+    if (column == ResultColumn::Testamentaria &&
+        results.fraction(ResultRow::Disponibile, column) == u"100"_s)
+        data.slices.append(ShareChart::Slice{ShareChart::disponibileLabel(), 1, u"100%"_s,
+                                             results.amount(ResultRow::Disponibile, column),
+                                             ShareChart::SliceKind::Disponibile});
+    if (column == ResultColumn::Legittima && results.art == u"586"_s)
+        data.slices.append(ShareChart::Slice{ShareChart::stateLabel(), 1, u"intero"_s, QString(),
+                                             ShareChart::SliceKind::Stato});
+}
+
+} // namespace
+
+ShareChart::Data columnChart(const Results& results, ResultColumn column, const QLocale& locale)
 {
     ShareChart::Data data;
-    data.title = column == 1 ? u"Successione testamentaria"_s : u"Successione legittima"_s;
-    static const std::array<QString, 6> labels{QString(),    u"figli"_s,    u"ascendenti"_s,
-                                               u"coniuge"_s, u"fratelli"_s, u"quota disponibile"_s};
+    data.title = ShareChart::title(column == ResultColumn::Testamentaria
+                                       ? ShareChart::Succession::Testamentaria
+                                       : ShareChart::Succession::Legittima);
     double total = 0;
-    std::array<double, 6> values{};
-    for (int row = 1; row <= 5; ++row) {
-        const double value = results.valore(row, column).toNumber(locale).value_or(0);
-        if (value > 0 && std::isfinite(value)) {
-            values[std::size_t(row)] = value;
-            total += value;
-        }
-    }
-    for (int row = 1; row <= 5 && total > 0; ++row) {
-        const double value = values[std::size_t(row)];
-        if (value <= 0)
-            continue;
-        data.slices.append(ShareChart::Slice{
-            labels[std::size_t(row)], value / total, results.fraction(row, column),
-            results.amount(row, column),
-            row == 5 ? ShareChart::SliceKind::Disponibile : ShareChart::SliceKind::Erede});
-    }
-    if (total > 0)
+    for (const ResultRow row : kShareRows)
+        total += positiveValue(results, row, column, locale).value_or(0);
+    if (!(total > 0)) {
+        noHeirs(data, results, column);
         return data;
-    // Without heirs: all is disposable by will, or goes to the State (art. 586).
-    if (column == 1 && results.quotadisponibile[1] == u"100"_s)
-        data.slices.append(ShareChart::Slice{labels[5], 1, u"100%"_s, QString(),
-                                             ShareChart::SliceKind::Disponibile});
-    if (column == 2 && results.art == u"586"_s)
-        data.slices.append(
-            ShareChart::Slice{u"Stato"_s, 1, u"intero"_s, QString(), ShareChart::SliceKind::Stato});
+    }
+    for (const ResultRow row : kShareRows) {
+        const std::optional<double> value = positiveValue(results, row, column, locale);
+        if (!value)
+            continue;
+        data.slices.append(ShareChart::Slice{labelOf(row), *value / total,
+                                             results.fraction(row, column),
+                                             results.amount(row, column), kindOf(row)});
+    }
     return data;
 }
 
 QList<ShareChart::Data> charts(const Results& results, const QLocale& locale)
 {
     QList<ShareChart::Data> result;
-    for (int column = 1; column <= 2; ++column) {
+    for (const ResultColumn column : resultColumns) {
         ShareChart::Data data = columnChart(results, column, locale);
         if (!data.isEmpty())
             result << data;

@@ -11,9 +11,9 @@
 /// portion, column by column.
 namespace GridShareChart {
 
-/// Column 1 (testamentary succession) or 2 (legitimate succession); no
-/// slices when the column holds no share.
-ShareChart::Data columnChart(const Results& results, int column, const QLocale& locale = QLocale());
+/// The chart of one column of the grid; no slices when it holds no share.
+ShareChart::Data columnChart(const Results& results, ResultColumn column,
+                             const QLocale& locale = QLocale());
 
 /// The charts of the columns that hold shares, testamentary first.
 QList<ShareChart::Data> charts(const Results& results, const QLocale& locale = QLocale());

@@ -6,6 +6,7 @@
 #include "output/sharechartview.h"
 #include "testforms.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
@@ -47,6 +48,9 @@ private Q_SLOTS:
     void arrowsWalkTheBoxes_data();
     void arrowsWalkTheBoxes();
     void zoom();
+    void boxesAreListItems();
+    void tabWalksTheBoxes();
+    void everyFocusableControlIsNamed();
     void shareChartsSideBySide();
     void exports_data();
     void exports();
@@ -116,6 +120,11 @@ void TestDettaglioCharts::followsEveryEdit()
     auto* relictum = m_window->findChild<QLineEdit*>(u"relictum"_s);
     relictum->setText(u"240000"_s);
     QCOMPARE(box(u"c"_s).shares.first(), u"legittima 1/2: 120.000,00"_s);
+    // Luca living takes the grandchildren's slices in the share chart.
+    QStringList slices;
+    for (const ShareChart::Slice& slice : m_window->charts().legittimaView().data().slices)
+        slices << ShareChart::legendText(slice);
+    QCOMPARE(slices, (QStringList{u"Anna 1/2 (120.000,00)"_s, u"Luca 1/2 (120.000,00)"_s}));
 
     m_window->selectPerson(u"s"_s);
     auto* nome = m_window->findChild<QLineEdit*>(u"nome"_s);
@@ -197,6 +206,74 @@ void TestDettaglioCharts::zoom()
     QVERIFY(m_view->zoom() > before * 1.5);
     QTest::keyClick(m_view, Qt::Key_0, Qt::ControlModifier);
     QCOMPARE(m_view->zoom(), fitted);
+}
+
+void TestDettaglioCharts::boxesAreListItems()
+{
+    QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(m_view);
+    QVERIFY(chart);
+    QCOMPARE(chart->role(), QAccessible::List);
+    QCOMPARE(chart->childCount(), int(m_view->chart().boxes.size()));
+    m_window->selectPerson(u"b"_s);
+    m_view->setFocus();
+    const int marco = m_view->chart().indexOf(u"b"_s);
+    QAccessibleInterface* box = chart->child(marco);
+    QVERIFY(box);
+    QCOMPARE(box->role(), QAccessible::ListItem);
+    QCOMPARE(box->text(QAccessible::Name), u"Marco, fratello germano, non eredita: rinunziante"_s);
+    QVERIFY(box->state().selected);
+    QCOMPARE(chart->focusChild(), box);
+    QCOMPARE(chart->indexOfChild(box), marco);
+    QCOMPARE(box->parent(), chart);
+    // The box is where it is drawn on the screen.
+    m_view->ensureVisible(this->box(u"b"_s).rect);
+    const QPoint centre = box->rect().center();
+    QCOMPARE(chart->childAt(centre.x(), centre.y()), box);
+    // An heir's box says his shares and amounts.
+    QCOMPARE(chart->child(m_view->chart().indexOf(u"c"_s))->text(QAccessible::Name),
+             u"Anna, coniuge, erede: legittima 1/2: 60.000,00; riserva 1/3: 40.000,00"_s);
+    QVERIFY(!chart->child(m_view->chart().indexOf(u"c"_s))->state().selected);
+}
+
+void TestDettaglioCharts::tabWalksTheBoxes()
+{
+    m_window->selectPerson(QString());
+    m_view->setFocus();
+    QTest::keyClick(m_view, Qt::Key_Tab);
+    QCOMPARE(m_view->currentIndex(), 1);
+    QCOMPARE(chosenInEditor(), m_view->chart().boxes.at(1).id);
+    QTest::keyClick(m_view, Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(m_view->currentPerson(), QString());
+    // Past the last box the focus leaves the chart.
+    const QString last = m_view->chart().boxes.last().id;
+    m_window->selectPerson(last);
+    m_view->setFocus();
+    QVERIFY(m_view->hasFocus());
+    QTest::keyClick(m_view, Qt::Key_Tab);
+    QCOMPARE(m_view->currentPerson(), last);
+    QVERIFY(!m_view->hasFocus());
+}
+
+void TestDettaglioCharts::everyFocusableControlIsNamed()
+{
+    QStringList unnamed;
+    for (const int tab : {0, 1}) {
+        m_window->charts().setCurrentIndex(tab);
+        QList<QAccessibleInterface*> pending{
+            QAccessible::queryAccessibleInterface(&m_window->charts())};
+        while (!pending.isEmpty()) {
+            QAccessibleInterface* node = pending.takeFirst();
+            for (int i = 0; i < node->childCount(); ++i)
+                pending << node->child(i);
+            if (!node->state().focusable || node->state().invisible)
+                continue;
+            if (node->text(QAccessible::Name).trimmed().isEmpty())
+                unnamed << (node->object()
+                                ? QString::fromLatin1(node->object()->metaObject()->className())
+                                : QString::number(node->role()));
+        }
+    }
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", "_s)));
 }
 
 void TestDettaglioCharts::shareChartsSideBySide()

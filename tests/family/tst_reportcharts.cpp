@@ -86,20 +86,21 @@ void TestReportCharts::gridCharts_data()
     QTest::addColumn<QString>("figli");
     QTest::addColumn<QString>("coniuge");
     QTest::addColumn<QString>("ascendenti");
-    QTest::addColumn<int>("column");
+    QTest::addColumn<ResultColumn>("column");
     QTest::addColumn<QStringList>("slices");
 
     QTest::newRow("spouse and two children, intestate")
-        << u"legittima"_s << u"2"_s << u"sì"_s << QString() << 2
+        << u"legittima"_s << u"2"_s << u"sì"_s << QString() << ResultColumn::Legittima
         << QStringList{u"figli 2/3 (80.000,00)"_s, u"coniuge 1/3 (40.000,00)"_s};
     QTest::newRow("spouse and a child, with a will")
-        << u"testamentaria"_s << u"1"_s << u"sì"_s << QString() << 1
+        << u"testamentaria"_s << u"1"_s << u"sì"_s << QString() << ResultColumn::Testamentaria
         << QStringList{u"figli 1/3 (40.000,00)"_s, u"coniuge 1/3 (40.000,00)"_s,
                        u"quota disponibile 1/3 (40.000,00)"_s};
     QTest::newRow("no will: no disposable column")
-        << u"legittima"_s << u"1"_s << u"no"_s << QString() << 1 << QStringList();
-    QTest::newRow("nobody: the State") << u"legittima"_s << QString() << u"no"_s << QString() << 2
-                                       << QStringList{u"Stato intero"_s};
+        << u"legittima"_s << u"1"_s << u"no"_s << QString() << ResultColumn::Testamentaria
+        << QStringList();
+    QTest::newRow("nobody: the State") << u"legittima"_s << QString() << u"no"_s << QString()
+                                       << ResultColumn::Legittima << QStringList{u"Stato intero"_s};
 }
 
 void TestReportCharts::gridCharts()
@@ -108,7 +109,7 @@ void TestReportCharts::gridCharts()
     QFETCH(QString, figli);
     QFETCH(QString, coniuge);
     QFETCH(QString, ascendenti);
-    QFETCH(int, column);
+    QFETCH(ResultColumn, column);
     QFETCH(QStringList, slices);
     Calculator calculator = Calculator::opened();
     calculator.apply(

@@ -103,11 +103,19 @@ void TestGraficoWindow::followsTheGrid()
 
 void TestGraficoWindow::emptyCase()
 {
+    // The window opens on an intestate succession to the spouse alone.
     GraficoWindow* grafico = open();
     QVERIFY(grafico);
+    QCOMPARE(legends(grafico->legittima()), QStringList{u"coniuge intero (100,00)"_s});
     auto* vuoto = grafico->findChild<QLabel*>(u"vuoto"_s);
-    QVERIFY(vuoto && !vuoto->isHidden());
+    QVERIFY(vuoto && vuoto->isHidden());
+
+    // No type of succession chosen: no share, and the window says so.
+    m_window->setCaseRecord(
+        CaseRecord{u"Mario"_s, QString(), u"120000"_s, u"2"_s, QString(), u"sì"_s, QString()});
+    QVERIFY(!vuoto->isHidden());
     QVERIFY(grafico->legittima().isHidden());
+    QVERIFY(grafico->testamentaria().isHidden());
 }
 
 QTEST_MAIN(TestGraficoWindow)
