@@ -4,15 +4,14 @@
 // nephews), intestate and reserved shares, as the detailed window runs it at
 // every edit.
 
+#include "benchclock.h"
 #include "family/familyengine.h"
 #include "family/familyfile.h"
 #include "family40.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
-#include <algorithm>
 #include <chrono>
-#include <ctime>
 #include <vector>
 
 namespace {
@@ -20,20 +19,8 @@ namespace {
 constexpr int kBatches = 21;
 constexpr int kRuns = 1000; ///< per batch
 
-/// The processor time this thread has used: unlike the clock on the wall, it
-/// does not count the time other programs on a busy machine take.
-std::chrono::nanoseconds threadTime()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
-}
-
-double median(std::vector<double> values)
-{
-    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
-    return values[values.size() / 2];
-}
+using BenchClock::median;
+using BenchClock::threadTime;
 
 } // namespace
 

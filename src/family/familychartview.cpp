@@ -69,8 +69,8 @@ FamilyChartView::FamilyChartView(QWidget* parent)
     // Before the first accessibility event, which would make Qt's own interface.
     QAccessible::installFactory(FamilyChartAccessible::factory);
     setObjectName(u"graficofamiglia"_s);
-    setAccessibleName(u"Albero genealogico: le frecce scorrono le persone, Invio non serve, "
-                      u"Ctrl+più e Ctrl+meno ingrandiscono e riducono"_s);
+    setAccessibleName(u"Albero genealogico: le frecce e Tab scorrono le persone, Ctrl+più e "
+                      u"Ctrl+meno ingrandiscono e riducono, Ctrl+0 adatta alla finestra"_s);
     setScene(m_scene);
     setFocusPolicy(Qt::StrongFocus);
     setRenderHint(QPainter::Antialiasing);
