@@ -11,6 +11,8 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -333,8 +335,20 @@ void TestDettaglioCharts::exports()
         const QImage image = QImage::fromData(bytes, "PNG");
         QCOMPARE(image.width(), qRound(m_view->chart().bounds.width() * 2));
     }
-    if (written.endsWith(u".PDF"_s))
+    if (written.endsWith(u".PDF"_s)) {
         QVERIFY(bytes.trimmed().endsWith("%%EOF"));
+        const QString pdftotext = QStandardPaths::findExecutable(u"pdftotext"_s);
+        if (pdftotext.isEmpty())
+            return;
+        // Poppler reads one page with the boxes' texts.
+        QProcess text;
+        text.start(pdftotext, {file.fileName(), u"-"_s});
+        QVERIFY(text.waitForFinished(30000));
+        QCOMPARE(text.exitCode(), 0);
+        const QString read = QString::fromUtf8(text.readAllStandardOutput());
+        QVERIFY2(read.contains(u"Paolo"_s) && read.contains(u"rinunziante"_s), qPrintable(read));
+        QCOMPARE(read.count(u'\f'), 1);
+    }
 }
 
 void TestDettaglioCharts::exportFailureIsReported()

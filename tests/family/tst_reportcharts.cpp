@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -77,6 +79,7 @@ private Q_SLOTS:
     void successionReportHasTheShareChart();
     void familyReportHasBothCharts();
     void writtenDocumentsHoldTheImages();
+    void libreOfficeShowsBothCharts();
     void shareChartImage();
 };
 
@@ -180,6 +183,41 @@ void TestReportCharts::writtenDocumentsHoldTheImages()
     QFile pdfFile(pdf);
     QVERIFY(pdfFile.open(QIODevice::ReadOnly));
     QCOMPARE(pdfFile.readAll().count("/Subtype /Image"), 2);
+}
+
+// The detailed report as the user opens it: LibreOffice reads the saved
+// document and prints it to PDF, whose pictures poppler lists.
+void TestReportCharts::libreOfficeShowsBothCharts()
+{
+    const QString soffice = QStandardPaths::findExecutable(u"soffice"_s);
+    const QString pdfimages = QStandardPaths::findExecutable(u"pdfimages"_s);
+    if (soffice.isEmpty() || pdfimages.isEmpty())
+        QSKIP("LibreOffice (soffice) or poppler's pdfimages is not installed");
+    const Family::FamilyCase familyCase = family();
+    Document document;
+    buildFamilyReport(document, familyCase, FamilyEngine::compute(familyCase));
+    QTemporaryDir dir;
+    const QString odt = dir.filePath(u"relazione.odt"_s);
+    QVERIFY(DocumentFiles::writeOdt(document.textDocument(), odt));
+    QProcess convert;
+    convert.start(
+        soffice,
+        {u"-env:UserInstallation="_s + QUrl::fromLocalFile(dir.filePath(u"profile"_s)).toString(),
+         u"--headless"_s, u"--convert-to"_s, u"pdf"_s, u"--outdir"_s, dir.path(), odt});
+    QVERIFY(convert.waitForFinished(180000));
+    QCOMPARE(convert.exitCode(), 0);
+    QProcess list;
+    list.start(pdfimages, {u"-list"_s, dir.filePath(u"relazione.pdf"_s)});
+    QVERIFY(list.waitForFinished(30000));
+    QCOMPARE(list.exitCode(), 0);
+    // Two header lines, then one line per picture with its size in pixels.
+    const QStringList lines =
+        QString::fromUtf8(list.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 2 + 2);
+    for (const QString& line : lines.mid(2)) {
+        const QStringList columns = line.simplified().split(u' ');
+        QVERIFY2(columns.size() > 4 && columns.at(3).toInt() >= 1000, qPrintable(line));
+    }
 }
 
 void TestReportCharts::shareChartImage()
