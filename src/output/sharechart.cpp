@@ -59,9 +59,14 @@ QColor colorOf(const Slice& slice, int index)
     return palette[std::size_t(index) % palette.size()];
 }
 
+QString shortLegendText(const Slice& slice)
+{
+    return slice.label + u' ' + slice.fractionText;
+}
+
 QString legendText(const Slice& slice)
 {
-    QString text = slice.label + u' ' + slice.fractionText;
+    QString text = shortLegendText(slice);
     if (!slice.amountText.isEmpty())
         text += u" ("_s + slice.amountText + u')';
     return text;

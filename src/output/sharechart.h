@@ -51,6 +51,8 @@ QColor colorOf(const Slice& slice, int index);
 
 /// The text of a slice's legend entry: "Anna 1/2 (60.000,00)".
 QString legendText(const Slice& slice);
+/// The entry without the amount, where the full one has no room: "Anna 1/2".
+QString shortLegendText(const Slice& slice);
 
 /// The chart told in words: its text alternative.
 QString description(const Data& data);

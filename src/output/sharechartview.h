@@ -4,6 +4,8 @@
 
 #include <QChartView>
 
+class QPieSeries;
+
 /// A share chart on screen: a pie with a slice per heir, coloured as the
 /// printed chart, its legend beside it. Its accessible description reads the
 /// chart in words.
@@ -16,6 +18,12 @@ public:
     void setData(const ShareChart::Data& data);
     const ShareChart::Data& data() const { return m_data; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    void fitLegend();
+
     ShareChart::Data m_data;
+    QPieSeries* m_series = nullptr; ///< owned by the chart
 };
