@@ -43,7 +43,7 @@ void caseTable(Document& document, const FamilyCase& familyCase,
         rows.append({u"rinunziante senza rappresentanti nella riserva"_s,
                      FamilyLabels::label(familyCase.renouncerReserve)});
     }
-    const int table = document.addTable(static_cast<int>(rows.size()), 2);
+    const Document::TableId table = document.addTable(static_cast<int>(rows.size()), 2);
     document.setTableFontSize(table, 10);
     for (qsizetype r = 0; r < rows.size(); ++r)
         for (int c = 0; c < 2; ++c)
@@ -53,7 +53,8 @@ void caseTable(Document& document, const FamilyCase& familyCase,
 
 void familyTable(Document& document, const FamilyCase& familyCase)
 {
-    const int table = document.addTable(static_cast<int>(familyCase.people.size()) + 1, 3);
+    const Document::TableId table =
+        document.addTable(static_cast<int>(familyCase.people.size()) + 1, 3);
     document.setTableFontSize(table, 10);
     document.setCellText(table, 1, 1, u"persona"_s);
     document.setCellText(table, 1, 2, u"relazione"_s);
@@ -68,9 +69,9 @@ void familyTable(Document& document, const FamilyCase& familyCase)
     document.applyColorfulFormat(table);
 }
 
-/// The shares table of a section; returns its number.
-int sharesTable(Document& document, const FamilyCase& familyCase,
-                const FamilyOutcome::Section& section)
+/// The shares table of a section.
+Document::TableId sharesTable(Document& document, const FamilyCase& familyCase,
+                              const FamilyOutcome::Section& section)
 {
     QList<QStringList> rows{
         {u"erede"_s, u"quota"_s, u"denominatore comune"_s, u"valore"_s, u"articoli"_s}};
@@ -88,7 +89,7 @@ int sharesTable(Document& document, const FamilyCase& familyCase,
         rows.append({u"quota disponibile"_s, section.disponibile->text(),
                      FamilyOutcome::onCommonDenominator(*section.disponibile, section),
                      FamilyLabels::amountText(*section.disponibileAmount), QString()});
-    const int table = document.addTable(static_cast<int>(rows.size()), 5);
+    const Document::TableId table = document.addTable(static_cast<int>(rows.size()), 5);
     document.setTableFontSize(table, 10);
     for (qsizetype r = 0; r < rows.size(); ++r)
         for (int c = 0; c < 5; ++c)
@@ -98,7 +99,8 @@ int sharesTable(Document& document, const FamilyCase& familyCase,
 }
 
 void section(Document& document, const FamilyCase& familyCase,
-             const FamilyOutcome::Section& section, const QString& heading, QList<int>& shareTables)
+             const FamilyOutcome::Section& section, const QString& heading,
+             QList<Document::TableId>& shareTables)
 {
     document.insertParagraphAfter();
     document.setFontSize(12);
@@ -170,7 +172,7 @@ void buildFamilyReport(Document& document, const FamilyCase& familyCase,
     if (Document::canDrawImages())
         familyChart(document, familyCase, outcome);
 
-    QList<int> shareTables;
+    QList<Document::TableId> shareTables;
     if (outcome.legittima)
         section(document, familyCase, *outcome.legittima, u"Successione legittima"_s, shareTables);
     if (outcome.testamentaria)
@@ -194,7 +196,7 @@ void buildFamilyReport(Document& document, const FamilyCase& familyCase,
     }
 
     document.justifyAll();
-    for (const int table : shareTables)
+    for (const Document::TableId table : shareTables)
         for (int column = 2; column <= 4; ++column)
             document.alignColumnRight(table, column);
 }

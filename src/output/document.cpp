@@ -151,8 +151,9 @@ bool Document::canDrawImages()
     return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
 }
 
-int Document::addTable(int rows, int columns)
+Document::TableId Document::addTable(int rows, int columns)
 {
+    Q_ASSERT_X(rows >= 1 && columns >= 1, "Document::addTable", "a table without cells");
     m_cursor.movePosition(QTextCursor::End);
     QTextTableFormat format;
     format.setBorder(0.5);
@@ -171,14 +172,26 @@ int Document::addTable(int rows, int columns)
         for (int c = 1; c <= columns; ++c)
             formatCell(m_tables.back(), r, c);
     m_cursor.movePosition(QTextCursor::End);
-    return static_cast<int>(m_tables.size());
+    return TableId(this, m_tables.size() - 1);
 }
 
-Document::Table* Document::tableAt(int table)
+const Document::Table& Document::tableAt(TableId table) const
 {
-    if (table < 1 || table > static_cast<int>(m_tables.size()))
-        return nullptr;
-    return &m_tables[static_cast<std::size_t>(table - 1)];
+    Q_ASSERT_X(table.m_owner == this && table.m_index < m_tables.size(), "Document::tableAt",
+               "a table of another document");
+    return m_tables[table.m_index];
+}
+
+Document::Table& Document::tableAt(TableId table)
+{
+    Q_ASSERT_X(table.m_owner == this && table.m_index < m_tables.size(), "Document::tableAt",
+               "a table of another document");
+    return m_tables[table.m_index];
+}
+
+bool Document::hasCell(TableId table, int row, int column) const
+{
+    return cellExists(tableAt(table), row, column);
 }
 
 bool Document::cellExists(const Table& table, int row, int column)
@@ -220,13 +233,11 @@ QColor Document::rowBackground(int row)
     return row % 2 == 0 ? bandBackground : plainBackground;
 }
 
-void Document::setTableFontSize(int table, double points)
+void Document::setTableFontSize(TableId table, double points)
 {
-    Table* t = tableAt(table);
-    if (!t)
-        return;
-    t->fontSize = points;
-    formatTable(*t);
+    Table& t = tableAt(table);
+    t.fontSize = points;
+    formatTable(t);
 }
 
 void Document::formatTable(const Table& table)
@@ -236,15 +247,17 @@ void Document::formatTable(const Table& table)
             formatCell(table, r, c);
 }
 
-void Document::setCellText(int table, int row, int column, const QString& text)
+void Document::setCellText(TableId table, int row, int column, const QString& text)
 {
-    Table* t = tableAt(table);
-    if (!t || !cellExists(*t, row, column))
+    const Table& t = tableAt(table);
+    if (!cellExists(t, row, column)) {
+        Q_ASSERT_X(false, "Document::setCellText", "a cell outside the table");
         return;
-    const QTextTableCell cell = t->table->cellAt(row - 1, column - 1);
+    }
+    const QTextTableCell cell = t.table->cellAt(row - 1, column - 1);
     QTextCursor cursor = wholeCell(cell);
     cursor.removeSelectedText();
-    const QTextCharFormat characters = fontFormat(m_fontName, t->fontSize);
+    const QTextCharFormat characters = fontFormat(m_fontName, t.fontSize);
     QString run;
     for (const QChar c : text) {
         if (c != u'\r' && c != u'\n' && c != u'\f') {
@@ -256,16 +269,14 @@ void Document::setCellText(int table, int row, int column, const QString& text)
         cursor.insertBlock(cursor.blockFormat(), characters);
     }
     cursor.insertText(run, characters);
-    formatCell(*t, row, column);
+    formatCell(t, row, column);
 }
 
-void Document::applyColorfulFormat(int table)
+void Document::applyColorfulFormat(TableId table)
 {
-    Table* t = tableAt(table);
-    if (!t)
-        return;
-    t->colorful = true;
-    formatTable(*t);
+    Table& t = tableAt(table);
+    t.colorful = true;
+    formatTable(t);
 }
 
 void Document::justifyAll()
@@ -277,13 +288,15 @@ void Document::justifyAll()
     }
 }
 
-void Document::alignColumnRight(int table, int column)
+void Document::alignColumnRight(TableId table, int column)
 {
-    Table* t = tableAt(table);
-    if (!t || !cellExists(*t, 1, column))
+    const Table& t = tableAt(table);
+    if (!cellExists(t, 1, column)) {
+        Q_ASSERT_X(false, "Document::alignColumnRight", "a column outside the table");
         return;
-    for (int r = 1; r <= t->table->rows(); ++r)
-        forEachBlock(t->table->cellAt(r - 1, column - 1),
+    }
+    for (int r = 1; r <= t.table->rows(); ++r)
+        forEachBlock(t.table->cellAt(r - 1, column - 1),
                      [](QTextCursor& cursor) { setAlignment(cursor.block(), Qt::AlignRight); });
 }
 

@@ -5,6 +5,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <cstddef>
 #include <memory>
 #include <vector>
 
@@ -20,6 +21,23 @@ class QTextTable;
 class Document
 {
 public:
+    /// A table of one document, as addTable() returns it. Only the document
+    /// makes one, so a table number cannot be made up or taken to another
+    /// document.
+    class TableId
+    {
+    public:
+        /// Counting from 1, in the order the tables were added.
+        int number() const { return static_cast<int>(m_index) + 1; }
+
+    private:
+        friend class Document;
+        TableId(const Document* owner, std::size_t index) : m_owner(owner), m_index(index) {}
+
+        const Document* m_owner;
+        std::size_t m_index;
+    };
+
     Document();
     Document(const Document&) = delete;
     Document& operator=(const Document&) = delete;
@@ -36,13 +54,16 @@ public:
     /// A new, empty last paragraph.
     void insertParagraphAfter();
 
-    /// A table at the end; returns its number, counting from 1.
-    int addTable(int rows, int columns);
-    void setTableFontSize(int table, double points);
-    /// Rows and columns count from 1.
-    void setCellText(int table, int row, int column, const QString& text);
+    /// A table of at least one row and one column at the end.
+    TableId addTable(int rows, int columns);
+    void setTableFontSize(TableId table, double points);
+    /// Whether `table` has the cell; rows and columns count from 1.
+    bool hasCell(TableId table, int row, int column) const;
+    /// Writing outside the table is a programming error: it fails an
+    /// assertion, and in a release build leaves the document as it was.
+    void setCellText(TableId table, int row, int column, const QString& text);
     /// The "colourful" table format: a coloured header row and banded rows.
-    void applyColorfulFormat(int table);
+    void applyColorfulFormat(TableId table);
 
     /// An image centred in a paragraph of its own at the end, `width` pixels
     /// of the layout wide (at most the text's width), with `description`
@@ -55,7 +76,8 @@ public:
 
     /// Justifies every paragraph, table cells included; an image stays centred.
     void justifyAll();
-    void alignColumnRight(int table, int column);
+    /// Like setCellText(), a column outside the table fails an assertion.
+    void alignColumnRight(TableId table, int column);
 
     const QTextDocument& textDocument() const { return *m_document; }
     QString plainText() const { return m_document->toPlainText(); }
@@ -75,7 +97,8 @@ private:
 
     QTextCharFormat typingFormat() const;
     void applyTypingFormat();
-    Table* tableAt(int table);
+    Table& tableAt(TableId table);
+    const Table& tableAt(TableId table) const;
     void formatCell(const Table& table, int row, int column);
     void formatTable(const Table& table);
     static bool cellExists(const Table& table, int row, int column);

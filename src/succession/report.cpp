@@ -19,7 +19,7 @@ struct HeirRow
     ResultRow row;
 };
 
-void fillCells(Document& document, int table, int line, const QString& label,
+void fillCells(Document& document, Document::TableId table, int line, const QString& label,
                const Results& results, ResultRow row)
 {
     constexpr auto testamentaria = ResultColumn::Testamentaria;
@@ -31,7 +31,7 @@ void fillCells(Document& document, int table, int line, const QString& label,
     document.setCellText(table, line, 5, results.amount(row, legittima));
 }
 
-void setHeads(Document& document, int table, const QString& first)
+void setHeads(Document& document, Document::TableId table, const QString& first)
 {
     const std::array<QString, 5> heads{
         first, QStringLiteral("quota testamentaria"), QStringLiteral("valore testamentaria"),
@@ -42,7 +42,7 @@ void setHeads(Document& document, int table, const QString& first)
 
 void caseTable(Document& document, const CaseRecord& record, const QLocale& locale)
 {
-    const int table = document.addTable(4, 2);
+    const Document::TableId table = document.addTable(4, 2);
     document.setTableFontSize(table, 10);
     document.setCellText(table, 1, 1, QStringLiteral("dati"));
     document.setCellText(table, 1, 2, QStringLiteral("valori"));
@@ -55,9 +55,9 @@ void caseTable(Document& document, const CaseRecord& record, const QLocale& loca
     document.applyColorfulFormat(table);
 }
 
-void resultsTable(Document& document, const CaseRecord& record, const Results& results)
+Document::TableId resultsTable(Document& document, const CaseRecord& record, const Results& results)
 {
-    const int table = document.addTable(6, 5);
+    const Document::TableId table = document.addTable(6, 5);
     document.setTableFontSize(table, 10);
     document.applyColorfulFormat(table);
     setHeads(document, table, QStringLiteral("eredi"));
@@ -75,17 +75,19 @@ void resultsTable(Document& document, const CaseRecord& record, const Results& r
     }};
     for (std::size_t i = 0; i < rows.size(); ++i)
         fillCells(document, table, static_cast<int>(i) + 2, rows[i].label, results, rows[i].row);
+    return table;
 }
 
-void perHeirTable(Document& document, const Results& results)
+Document::TableId perHeirTable(Document& document, const Results& results)
 {
-    const int table = document.addTable(4, 5);
+    const Document::TableId table = document.addTable(4, 5);
     document.setTableFontSize(table, 10);
     document.applyColorfulFormat(table);
     setHeads(document, table, QStringLiteral("ad ogni erede"));
     fillCells(document, table, 2, QStringLiteral("al figlio"), results, ResultRow::Figlio);
     fillCells(document, table, 3, QStringLiteral("all'ascendente"), results, ResultRow::Ascendente);
     fillCells(document, table, 4, QStringLiteral("al fratello"), results, ResultRow::Fratello);
+    return table;
 }
 
 void spouseRights(Document& document)
@@ -132,14 +134,14 @@ void buildReport(Document& document, const CaseRecord& record, const Results& re
     document.typeText(paragraph +
                       QStringLiteral("Risultati della successione (articoli del Codice civile n.") +
                       results.art + u')' + paragraph);
-    resultsTable(document, record, results);
+    const Document::TableId shares = resultsTable(document, record, results);
 
     document.insertParagraphAfter();
     document.typeText(
         paragraph +
         QStringLiteral("Ripartizione tra ciascun erede (in percentuale ed in valore assoluto)") +
         paragraph);
-    perHeirTable(document, results);
+    const Document::TableId perHeir = perHeirTable(document, results);
 
     const QList<ShareChart::Data> charts = GridShareChart::charts(results, locale);
     if (Document::canDrawImages() && !charts.isEmpty()) {
@@ -154,7 +156,7 @@ void buildReport(Document& document, const CaseRecord& record, const Results& re
     spouseRights(document);
 
     document.justifyAll();
-    for (int table : {2, 3})
+    for (const Document::TableId table : {shares, perHeir})
         for (int column = 2; column <= 5; ++column)
             document.alignColumnRight(table, column);
 }

@@ -35,7 +35,7 @@ void typeHeadings(Document& document, const WillPrintContent& content)
 void addAspectsTable(Document& document, const WillPrintContent& content)
 {
     document.insertParagraphAfter();
-    const int table = document.addTable(6, 2);
+    const Document::TableId table = document.addTable(6, 2);
     document.setTableFontSize(table, 10);
     document.applyColorfulFormat(table);
     document.setCellText(table, 1, 1, QStringLiteral("tipologia"));

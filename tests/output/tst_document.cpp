@@ -4,11 +4,15 @@
 
 #include "app/quotaramod.h"
 
+#include <QCoreApplication>
+#include <QProcess>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextTable>
+
+#include <type_traits>
 
 using namespace Qt::StringLiterals;
 
@@ -34,6 +38,36 @@ QTextCharFormat charFormatOf(const QTextBlock& block)
     return block.begin().fragment().charFormat();
 }
 
+// A table number cannot be made up: only the document hands one out.
+static_assert(!std::is_constructible_v<Document::TableId, int>);
+static_assert(!std::is_default_constructible_v<Document::TableId>);
+
+// Set in a copy of this test run that misuses a table and should stop at the
+// document's assertion.
+constexpr char misuseVariable[] = "TST_DOCUMENT_MISUSE";
+
+// Writes outside a 2 x 2 table as `misuse` says; returns only if nothing stopped it.
+int misuseTable(const QByteArray& misuse)
+{
+    Document document;
+    const Document::TableId table = document.addTable(2, 2);
+    if (misuse == "row 0")
+        document.setCellText(table, 0, 1, u"fuori"_s);
+    else if (misuse == "row 3")
+        document.setCellText(table, 3, 1, u"fuori"_s);
+    else if (misuse == "column 3")
+        document.setCellText(table, 1, 3, u"fuori"_s);
+    else if (misuse == "right column 0")
+        document.alignColumnRight(table, 0);
+    else if (misuse == "right column 3")
+        document.alignColumnRight(table, 3);
+    else if (misuse == "another document's table") {
+        Document other;
+        other.setCellText(table, 1, 1, u"fuori"_s);
+    }
+    return 0;
+}
+
 } // namespace
 
 class TestDocument : public QObject
@@ -47,8 +81,10 @@ private Q_SLOTS:
     void fontFamilyReachesTheOdfProperty();
     void formFeedStartsANewPage();
     void tablesAreNumberedAndHoldCellTexts();
-    void outOfRangeCellsAreIgnored_data();
-    void outOfRangeCellsAreIgnored();
+    void cellsAreOnlyInsideTheTable_data();
+    void cellsAreOnlyInsideTheTable();
+    void writingOutsideATableFailsAnAssertion_data();
+    void writingOutsideATableFailsAnAssertion();
     void tableFontSizeAppliesBeforeAndAfterTexts();
     void colorfulFormatColoursHeaderAndBands();
     void justifyAllThenRightColumn();
@@ -121,12 +157,14 @@ void TestDocument::tablesAreNumberedAndHoldCellTexts()
 {
     Document document;
     document.typeText(u"titolo"_s);
-    QCOMPARE(document.addTable(4, 2), 1);
-    QCOMPARE(document.addTable(6, 5), 2);
-    document.setCellText(1, 1, 1, u"dati"_s);
-    document.setCellText(1, 4, 2, u"1.000.000"_s);
-    document.setCellText(2, 6, 5, u"0,00"_s);
-    document.setCellText(2, 6, 5, u"12,50"_s);
+    const Document::TableId first = document.addTable(4, 2);
+    const Document::TableId second = document.addTable(6, 5);
+    QCOMPARE(first.number(), 1);
+    QCOMPARE(second.number(), 2);
+    document.setCellText(first, 1, 1, u"dati"_s);
+    document.setCellText(first, 4, 2, u"1.000.000"_s);
+    document.setCellText(second, 6, 5, u"0,00"_s);
+    document.setCellText(second, 6, 5, u"12,50"_s);
     const QList<QTextTable*> tables = DocumentProbe::tables(document.textDocument());
     QCOMPARE(tables.size(), 2);
     QCOMPARE(tables[0]->rows(), 4);
@@ -140,29 +178,65 @@ void TestDocument::tablesAreNumberedAndHoldCellTexts()
     QVERIFY(document.plainText().contains(u"titolo"_s));
 }
 
-void TestDocument::outOfRangeCellsAreIgnored_data()
+void TestDocument::cellsAreOnlyInsideTheTable_data()
 {
-    QTest::addColumn<int>("table");
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("column");
-    QTest::newRow("table 0") << 0 << 1 << 1;
-    QTest::newRow("table 2") << 2 << 1 << 1;
-    QTest::newRow("row 0") << 1 << 0 << 1;
-    QTest::newRow("row 3") << 1 << 3 << 1;
-    QTest::newRow("column 3") << 1 << 1 << 3;
+    QTest::addColumn<bool>("inside");
+    QTest::newRow("first") << 1 << 1 << true;
+    QTest::newRow("last") << 2 << 3 << true;
+    QTest::newRow("row 0") << 0 << 1 << false;
+    QTest::newRow("row 3") << 3 << 1 << false;
+    QTest::newRow("column 0") << 1 << 0 << false;
+    QTest::newRow("column 4") << 1 << 4 << false;
 }
 
-void TestDocument::outOfRangeCellsAreIgnored()
+void TestDocument::cellsAreOnlyInsideTheTable()
 {
-    QFETCH(int, table);
     QFETCH(int, row);
     QFETCH(int, column);
+    QFETCH(bool, inside);
     Document document;
-    document.addTable(2, 2);
-    document.setCellText(table, row, column, u"fuori"_s);
-    document.setTableFontSize(table, 30);
-    document.alignColumnRight(table, column);
-    QVERIFY(!document.plainText().contains(u"fuori"_s));
+    document.addTable(5, 5);
+    const Document::TableId table = document.addTable(2, 3);
+    QCOMPARE(document.hasCell(table, row, column), inside);
+}
+
+void TestDocument::writingOutsideATableFailsAnAssertion_data()
+{
+    QTest::addColumn<QByteArray>("misuse");
+    QTest::addColumn<QByteArray>("where");
+    QTest::newRow("row 0") << "row 0"_ba
+                           << "Document::setCellText"_ba;
+    QTest::newRow("row 3") << "row 3"_ba
+                           << "Document::setCellText"_ba;
+    QTest::newRow("column 3") << "column 3"_ba
+                              << "Document::setCellText"_ba;
+    QTest::newRow("right column 0") << "right column 0"_ba
+                                    << "Document::alignColumnRight"_ba;
+    QTest::newRow("right column 3") << "right column 3"_ba
+                                    << "Document::alignColumnRight"_ba;
+    QTest::newRow("another document's table") << "another document's table"_ba
+                                              << "Document::tableAt"_ba;
+}
+
+// The misuse runs in a copy of this program, which the assertion stops.
+void TestDocument::writingOutsideATableFailsAnAssertion()
+{
+#ifdef QT_NO_DEBUG
+    QSKIP("assertions are off in a release build");
+#endif
+    QFETCH(QByteArray, misuse);
+    QFETCH(QByteArray, where);
+    QProcess copy;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QString::fromLatin1(misuseVariable), QString::fromUtf8(misuse));
+    copy.setProcessEnvironment(environment);
+    copy.start(QCoreApplication::applicationFilePath(), {});
+    QVERIFY(copy.waitForFinished(30000));
+    QCOMPARE(copy.exitStatus(), QProcess::CrashExit);
+    const QByteArray error = copy.readAllStandardError();
+    QVERIFY2(error.contains("ASSERT failure in " + where), error.constData());
 }
 
 void TestDocument::tableFontSizeAppliesBeforeAndAfterTexts()
@@ -170,10 +244,10 @@ void TestDocument::tableFontSizeAppliesBeforeAndAfterTexts()
     Document document;
     document.setFontName(u"Century Gothic"_s);
     document.setFontSize(12);
-    document.addTable(2, 2);
-    document.setCellText(1, 1, 1, u"prima"_s);
-    document.setTableFontSize(1, 10);
-    document.setCellText(1, 2, 2, u"dopo"_s);
+    const Document::TableId cells = document.addTable(2, 2);
+    document.setCellText(cells, 1, 1, u"prima"_s);
+    document.setTableFontSize(cells, 10);
+    document.setCellText(cells, 2, 2, u"dopo"_s);
     QTextTable* table = DocumentProbe::tables(document.textDocument()).first();
     QCOMPARE(cellCharFormat(table, 1, 1).fontPointSize(), 10.0);
     QCOMPARE(cellCharFormat(table, 2, 2).fontPointSize(), 10.0);
@@ -184,11 +258,11 @@ void TestDocument::tableFontSizeAppliesBeforeAndAfterTexts()
 void TestDocument::colorfulFormatColoursHeaderAndBands()
 {
     Document document;
-    document.addTable(4, 2);
+    const Document::TableId cells = document.addTable(4, 2);
     for (int r = 1; r <= 4; ++r)
-        document.setCellText(1, r, 1, u"riga"_s);
-    document.applyColorfulFormat(1);
-    document.setCellText(1, 1, 2, u"intestazione"_s);
+        document.setCellText(cells, r, 1, u"riga"_s);
+    document.applyColorfulFormat(cells);
+    document.setCellText(cells, 1, 2, u"intestazione"_s);
     QTextTable* table = DocumentProbe::tables(document.textDocument()).first();
     const QColor header = cellBlockFormat(table, 1, 1).background().color();
     QCOMPARE(cellBlockFormat(table, 1, 2).background().color(), header);
@@ -207,10 +281,10 @@ void TestDocument::justifyAllThenRightColumn()
 {
     Document document;
     document.typeText(u"testo\rancora"_s);
-    document.addTable(3, 3);
-    document.setCellText(1, 2, 2, u"1/2"_s);
+    const Document::TableId cells = document.addTable(3, 3);
+    document.setCellText(cells, 2, 2, u"1/2"_s);
     document.justifyAll();
-    document.alignColumnRight(1, 2);
+    document.alignColumnRight(cells, 2);
     for (const QTextBlock& block : bodyBlocks(document.textDocument()))
         QCOMPARE(block.blockFormat().alignment(), Qt::AlignJustify);
     QTextTable* table = DocumentProbe::tables(document.textDocument()).first();
@@ -239,8 +313,8 @@ void TestDocument::textAfterATableComesAfterIt()
     Document document;
     document.typeText(u"prima"_s);
     document.insertParagraphAfter();
-    document.addTable(1, 1);
-    document.setCellText(1, 1, 1, u"cella"_s);
+    const Document::TableId cell = document.addTable(1, 1);
+    document.setCellText(cell, 1, 1, u"cella"_s);
     document.insertParagraphAfter();
     document.typeText(u"dopo"_s);
     const QString text = document.plainText();
@@ -282,5 +356,12 @@ void TestDocument::guideDocument()
     QCOMPARE(charFormatOf(blocks[7]).fontPointSize(), 12.0);
 }
 
-QTEST_GUILESS_MAIN(TestDocument)
+int main(int argc, char* argv[])
+{
+    const QCoreApplication application(argc, argv);
+    if (const QByteArray misuse = qgetenv(misuseVariable); !misuse.isEmpty())
+        return misuseTable(misuse);
+    TestDocument test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_document.moc"
