@@ -73,21 +73,34 @@ function(quotara_test_environment name out_var)
   set_property(GLOBAL APPEND PROPERTY QUOTARA_TEST_HOMES ${home})
 endfunction()
 
-# A Qt Test executable registered with CTest, run headless with the Italian
-# locale and its own home folders. A test whose LIBRARIES are all `_core`
+# A run of the test `executable` registered with CTest as `name`: on the Qt
+# platform `platform`, with the Italian locale and its own home folders; the
+# further arguments are more environment entries.
+function(quotara_test_run name executable platform)
+  add_test(NAME ${name} COMMAND ${executable})
+  quotara_test_environment(${name} homes)
+  set(environment "QT_QPA_PLATFORM=${platform}" LANG=it_IT.UTF-8 LC_ALL=C.UTF-8
+                  ASAN_OPTIONS=detect_leaks=0 ${homes} ${ARGN})
+  set_tests_properties(${name} PROPERTIES
+    ENVIRONMENT "${environment}"
+    FIXTURES_REQUIRED test_homes
+    TIMEOUT 300)
+endfunction()
+
+# A Qt Test executable registered with CTest, run headless (on PLATFORM, the
+# offscreen one unless given) with the Italian locale and its own home
+# folders. A test whose LIBRARIES are all `_core`
 # libraries (or test_probe) is a core test: the build checks that it links no
 # widget library.
 function(quotara_add_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
+  cmake_parse_arguments(ARG "" "PLATFORM" "SOURCES;LIBRARIES" ${ARGN})
+  if(NOT ARG_PLATFORM)
+    set(ARG_PLATFORM offscreen)
+  endif()
   add_executable(${name} ${ARG_SOURCES})
   quotara_defaults(${name})
   target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBRARIES})
-  add_test(NAME ${name} COMMAND ${name})
-  quotara_test_environment(${name} homes)
-  set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=it_IT.UTF-8;LC_ALL=C.UTF-8;ASAN_OPTIONS=detect_leaks=0;${homes}"
-    FIXTURES_REQUIRED test_homes
-    TIMEOUT 300)
+  quotara_test_run(${name} ${name} ${ARG_PLATFORM})
   set(core ON)
   foreach(library IN LISTS ARG_LIBRARIES)
     if(NOT library MATCHES "_core$" AND NOT library STREQUAL "test_probe")

@@ -5,7 +5,8 @@
 # Usage: scripts/screenshots.sh [PROGRAM [FOLDER]]
 #   PROGRAM defaults to build/bin/quotara, FOLDER to docs/screenshots.
 #   QT_SCALE_FACTOR=2 or QT_FONT_DPI=192 in the environment shows how the
-#   windows look on a high-dpi screen or with large fonts.
+#   windows look on a high-dpi screen or with large fonts; DESKTOP_FONT=16,
+#   with a desktop font of 16 points.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 program=$(realpath "${1:-$here/../build/bin/quotara}")

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts a throwaway X server and session bus, and runs a Python AT-SPI script
 # against the program on them. Skips (exit 77) only when a tool is missing.
-# Usage: with-atspi.sh SCRIPT PROGRAM [ARGUMENTS...]; SCREEN sets the screen size (1280x1024).
+# Usage: with-atspi.sh SCRIPT PROGRAM [ARGUMENTS...]; SCREEN sets the screen size (1280x1024),
+# DESKTOP_FONT the desktop's font size in points (Qt's own default when unset).
 set -uo pipefail
 script=$1
 program=$2
@@ -58,6 +59,13 @@ fi
 export DISPLAY=":$(head -n1 "$work/display")"
 
 export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
+# With no desktop running, Qt's KDE theme is the one that reads a system font
+# from a settings file.
+if [ -n "${DESKTOP_FONT:-}" ]; then
+  printf '[General]\nfont=DejaVu Sans,%s,-1,5,50,0,0,0,0,0\n' "$DESKTOP_FONT" \
+    >"$XDG_CONFIG_HOME/kdeglobals"
+  export QT_QPA_PLATFORMTHEME=kde KDE_SESSION_VERSION=5
+fi
 export LANG=it_IT.UTF-8 LC_ALL=C.UTF-8
 timeout --kill-after=10 150 dbus-run-session -- "$python" "$script" "$program" "$@"
 status=$?

@@ -26,8 +26,9 @@ int main(int argc, char* argv[])
     Accessibility::install();
 
     // The layouts were drawn for a small sans-serif face; Liberation Sans has
-    // the metrics of the face they were drawn for, DejaVu Sans is wider.
-    QApplication::setFont(Fonts::sansSerif());
+    // the metrics of the face they were drawn for, DejaVu Sans is wider. The
+    // desktop's font size stays: a large one makes the windows grow.
+    QApplication::setFont(Fonts::applicationFont(QApplication::font()));
 
     // Standard buttons and dialogs in Italian, whatever the system language.
     QTranslator qtTranslator;

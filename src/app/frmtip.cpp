@@ -3,6 +3,7 @@
 
 #include "datafiles.h"
 #include "twips.h"
+#include "windowsetup.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -25,7 +26,6 @@ FrmTip::FrmTip(Forms& forms, const QString& tipsPath, QWidget* parent)
     Q_UNUSED(forms);
     setWindowTitle(QStringLiteral("Suggerimento del giorno"));
     setWindowIcon(QIcon(QStringLiteral(":/app/icons/quotara.svg")));
-    setFixedSize(Twips::toPixels(6150), Twips::toPixels(2835));
 
     auto* panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("Picture1"));
@@ -72,6 +72,7 @@ FrmTip::FrmTip(Forms& forms, const QString& tipsPath, QWidget* parent)
 
     if (!LoadTips(tipsPath))
         m_tipText->setText(Tips::missingFileText());
+    WindowSetup::fixSize(*this, QSize(6150, 2835));
 }
 
 bool FrmTip::LoadTips(const QString& path)

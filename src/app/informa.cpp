@@ -3,6 +3,7 @@
 
 #include "quotaramod.h"
 #include "twips.h"
+#include "windowsetup.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -18,7 +19,6 @@ Informa::Informa(Forms& forms, QWidget* parent)
     Q_UNUSED(forms);
     setWindowTitle(QStringLiteral("Informazioni su ") + Quotaramod::nomeprogramma());
     setWindowIcon(QIcon(QStringLiteral(":/app/icons/quotara.svg")));
-    setFixedSize(Twips::toPixels(6960), Twips::toPixels(3780));
 
     QLabel* maker = addLabel(QStringLiteral("Label3"), QStringLiteral("software Solvano"),
                              QRect(120, 0, 6615, 405));
@@ -45,7 +45,7 @@ Informa::Informa(Forms& forms, QWidget* parent)
         addLabel(QStringLiteral("Label4"),
                  QStringLiteral("Il programma fornisce indicazioni orientative sulle quote di "
                                 "successione e non costituisce parere legale."),
-                 QRect(240, 2100, 6495, 375));
+                 QRect(240, 2100, 6495, 405));
     notice->setWordWrap(true);
     addRule(QStringLiteral("Line3"), 480, 6480, 2520);
 
@@ -63,6 +63,7 @@ Informa::Informa(Forms& forms, QWidget* parent)
     ok->setGeometry(Twips::rect(5160, 3120, 1575, 495));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &Informa::cmdOK_Click);
+    WindowSetup::fixSize(*this, QSize(6960, 3780));
 }
 
 QLabel* Informa::addLabel(const QString& name, const QString& text, const QRect& twips)

@@ -1,4 +1,5 @@
 #include "mainframe.h"
+#include "fonts.h"
 
 #include "confermauscita.h"
 #include "forms.h"
@@ -393,6 +394,8 @@ QPushButton* MainFrame::makeFootButton(const QString& name)
 {
     auto* button = new QPushButton(m_area);
     button->setObjectName(name);
+    // A style sheet on the window stops its face from reaching its children.
+    button->setFont(Fonts::sansSerif());
     if (name == QStringLiteral("aiuto")) {
         button->setText(QStringLiteral("&AIUTO"));
         button->setToolTip(m_description.aiutoTooltip);

@@ -6,6 +6,7 @@
 #include "musicplayer.h"
 #include "quotaramod.h"
 #include "twips.h"
+#include "windowsetup.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -47,7 +48,6 @@ FrmSplash::FrmSplash(Forms& forms, QWidget* parent)
 {
     setAutoFillBackground(true);
     setStyleSheet(QStringLiteral("FrmSplash { background-color: black; }"));
-    setFixedSize(Twips::toPixels(8775), Twips::toPixels(5415));
     setWindowTitle(Quotaramod::nomeprogramma());
     setWindowIcon(QIcon(QStringLiteral(":/app/icons/quotara.svg")));
     setFocusPolicy(Qt::StrongFocus);
@@ -113,6 +113,7 @@ FrmSplash::FrmSplash(Forms& forms, QWidget* parent)
     image->setObjectName(QStringLiteral("Image1"));
     image->setGeometry(Twips::rect(600, 1200, 1500, 1500));
     image->installEventFilter(this);
+    WindowSetup::fixSize(*this, QSize(8775, 5415));
 }
 
 QLabel* FrmSplash::addLabel(int index, int left, int top, int width, int height)

@@ -3,6 +3,7 @@
 #include "forms.h"
 #include "quotaramod.h"
 #include "twips.h"
+#include "windowsetup.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -70,7 +71,6 @@ SupportoClienti::SupportoClienti(Forms& forms, QWidget* parent)
 {
     setWindowTitle(Quotaramod::nomeprogramma() + QStringLiteral(": assistenza clienti"));
     setWindowIcon(QIcon(QStringLiteral(":/app/icons/quotara.svg")));
-    setFixedSize(Twips::toPixels(7200), Twips::toPixels(6360));
 
     m_text = new QLabel(this);
     m_text->setObjectName(QStringLiteral("Label1"));
@@ -86,6 +86,7 @@ SupportoClienti::SupportoClienti(Forms& forms, QWidget* parent)
     close->setGeometry(Twips::rect(5760, 5820, 1215, 375));
     close->setToolTip(QStringLiteral("cliccare per chiudere la finestra"));
     connect(close, &QPushButton::clicked, this, &SupportoClienti::cmdchiudi_Click);
+    WindowSetup::fixSize(*this, QSize(7200, 6360));
 }
 
 QString SupportoClienti::shownText() const

@@ -10,16 +10,65 @@
 
 namespace WindowSetup {
 
+namespace {
+
+QSize pixels(QSize twips)
+{
+    return {Twips::toPixels(twips.width()), Twips::toPixels(twips.height())};
+}
+
+QRect scaled(const QRect& rect, double ratio)
+{
+    return {qRound(rect.x() * ratio), qRound(rect.y() * ratio), qRound(rect.width() * ratio),
+            qRound(rect.height() * ratio)};
+}
+
+// The controls are the named descendants; Qt's own parts follow their owner.
+void scaleControls(QWidget& parent, double ratio)
+{
+    for (QWidget* child : parent.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow() || child->objectName().isEmpty() ||
+            child->objectName().startsWith(QStringLiteral("qt_")))
+            continue;
+        child->setGeometry(scaled(child->geometry(), ratio));
+        scaleControls(*child, ratio);
+    }
+}
+
+} // namespace
+
+QSize grownSize(const QWidget& window, QSize design)
+{
+    const QSize grown = (QSizeF(design) * Fonts::textScale()).toSize();
+    const QScreen* screen = window.screen();
+    if (!screen || grown == design)
+        return grown;
+    const QRect available = screen->availableGeometry();
+    const QSize frame = window.frameGeometry().size() - window.size();
+    return grown.boundedTo(available.size() - frame).expandedTo(design);
+}
+
 void open(QWidget& window, ClsResize& resize, QWidget* area, QSize designTwips)
 {
-    const QSize design(Twips::toPixels(designTwips.width()), Twips::toPixels(designTwips.height()));
+    const QSize design = pixels(designTwips);
+    window.setFont(Fonts::sansSerif());
     window.resize(design);
     resize.setSourceForm(&window, area);
     if (window.layout())
         window.layout()->activate();
     resize.SizeFormToScreen(75);
-    window.resize(design);
-    window.setMinimumSize(design);
+    const QSize shown = grownSize(window, design);
+    window.resize(shown);
+    window.setMinimumSize(shown);
+}
+
+void fixSize(QWidget& window, QSize designTwips)
+{
+    window.setFont(Fonts::sansSerif());
+    const double ratio = Fonts::textScale();
+    if (ratio != 1.0)
+        scaleControls(window, ratio);
+    window.setFixedSize((QSizeF(pixels(designTwips)) * ratio).toSize());
 }
 
 void centreOver(QWidget& window, const QWidget& opener)

@@ -31,10 +31,24 @@ constexpr QSize guideTwips{5640, 6825};
  * follow through the resizer. Below the design size the controls would
  * cover one another, so that is also the window's minimum size.
  *
+ * Where the user's text is larger (Fonts::textScale()), the window opens
+ * larger by as much, within the screen, and the resizer grows the controls
+ * with their texts. Every control without a face of its own takes the
+ * window face.
+ *
  * `area` is the widget whose size gives the ratio (the central widget of a
  * main window); null for the window itself.
  */
 void open(QWidget& window, ClsResize& resize, QWidget* area, QSize designTwips);
+
+/// Gives a window of fixed size, its controls already placed at their
+/// design geometry, its size of `designTwips`: both grown by
+/// Fonts::textScale(), with the window face for the controls without one.
+void fixSize(QWidget& window, QSize designTwips);
+
+/// `design` grown by Fonts::textScale(), within the available area of the
+/// screen `window` stands on.
+QSize grownSize(const QWidget& window, QSize design);
 
 /// Moves `window` so that it stands centred on `opener`, inside the
 /// available area of the opener's screen.

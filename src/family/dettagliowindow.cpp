@@ -3,6 +3,7 @@
 #include "app/forms.h"
 #include "app/prompts.h"
 #include "app/quotaramod.h"
+#include "app/windowsetup.h"
 #include "dettagliocharts.h"
 #include "familyfile.h"
 #include "familylabels.h"
@@ -178,6 +179,7 @@ DettaglioWindow::DettaglioWindow(Forms& forms, QWidget* parent)
     setWindowTitle(u"Quotara: calcolo dettagliato della successione"_s);
     setWindowIcon(QIcon(u":/app/icons/quotara.svg"_s));
     setAccessibleName(u"Calcolo dettagliato della successione"_s);
+    setFont(Fonts::sansSerif());
     setStyleSheet(u"QLineEdit[errore=\"true\"], QComboBox[errore=\"true\"], "
                   u"QTableWidget[errore=\"true\"] { background-color: #ffc0c0; }"_s);
 
@@ -222,7 +224,7 @@ DettaglioWindow::DettaglioWindow(Forms& forms, QWidget* parent)
     m_relictum->clear();
     m_modified = false;
     recompute();
-    resize(1240, 760);
+    resize(WindowSetup::grownSize(*this, QSize(1240, 760)));
 }
 
 DettaglioWindow::~DettaglioWindow() = default;

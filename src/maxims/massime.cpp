@@ -145,7 +145,7 @@ void Massime::buildControls()
     m_sent = new QPlainTextEdit(area);
     m_sent->setObjectName(QStringLiteral("sent"));
     m_sent->setAccessibleName(QStringLiteral("testo della massima"));
-    m_sent->setGeometry(Twips::rect(2760, 1680, 6615, 3720));
+    m_sent->setGeometry(Twips::rect(2760, 1680, 6615, 3570));
     m_sent->setReadOnly(true);
     m_sent->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_sent->setStyleSheet(QStringLiteral("background-color: white; color: #000080;"));
@@ -157,7 +157,7 @@ void Massime::buildControls()
     // Under the maxim, in the strip above the status line.
     m_articoli = new QLabel(area);
     m_articoli->setObjectName(QStringLiteral("articolimassima"));
-    m_articoli->setGeometry(Twips::rect(2760, 5400, 6615, 240));
+    m_articoli->setGeometry(Twips::rect(2760, 5265, 6615, 240));
     m_articoli->setFont(Fonts::sansSerif(8.25));
     m_articoli->setTextFormat(Qt::RichText);
     m_articoli->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);

@@ -5,6 +5,7 @@
 #include "app/forms.h"
 #include "app/prompts.h"
 #include "app/quotaramod.h"
+#include "app/textfit.h"
 #include "app/twips.h"
 #include "app/windowsetup.h"
 #include "output/document.h"
@@ -168,10 +169,12 @@ void TestamentoWindow::buildAspects(QWidget* area)
     for (std::size_t i = 0; i < aspects.size(); ++i) {
         const WillTexts::Aspect& aspect = aspects[i];
         const int top = kAspectTop + static_cast<int>(i) * kAspectStep;
-        makeLabel(area, aspect.headingName, aspect.heading, QRect(120, top, 1560, 255), false);
+        // The heading ends where its note's box begins.
+        makeLabel(area, aspect.headingName, aspect.heading, QRect(120, top, 1470, 255), false);
         m_aspectTexts[i] =
             makeText(area, aspect.textName, aspect.text, QRect(1620, top, 3900, kAspectHeight));
         hideFinalBreak(m_aspectTexts[i]);
+        TextFit::keepWhole(*m_aspectTexts[i]);
         const int index = static_cast<int>(i) + 1;
         auto* spiega = new QPushButton(QStringLiteral("?"), area);
         spiega->setObjectName(QStringLiteral("spiega_%1").arg(index));

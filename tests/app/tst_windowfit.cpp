@@ -1,12 +1,15 @@
 #include "allwindows.h"
+#include "app/fonts.h"
 #include "app/frmtip.h"
 #include "app/mainframe.h"
 #include "app/windowsetup.h"
 #include "testforms.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QAbstractTextDocumentLayout>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -50,17 +53,28 @@ int documentHeight(const QString& text, const QFont& font, int width, bool rich)
     return qCeil(document.size().height());
 }
 
-QString labelMisfit(const QLabel* label)
+QString labelText(const QLabel* label)
 {
     QString text = label->text();
     if (label->buddy()) // the mnemonic's marker is not drawn
         text.remove(QRegularExpression(u"&(?!&)"_s));
+    return text;
+}
+
+bool isRich(const QLabel* label)
+{
+    return label->textFormat() == Qt::RichText ||
+           (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+}
+
+QString labelMisfit(const QLabel* label)
+{
+    const QString text = labelText(label);
     if (text.trimmed().isEmpty())
         return {};
     const QRect room = label->contentsRect();
     const QFontMetrics metrics(label->font());
-    const bool rich = label->textFormat() == Qt::RichText ||
-                      (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text));
+    const bool rich = isRich(label);
     if (label->wordWrap() || rich) {
         const int height = documentHeight(text, label->font(), room.width(), rich);
         if (height > room.height() + 1)
@@ -135,9 +149,87 @@ QString listMisfit(const QListWidget* list)
     return {};
 }
 
-QStringList misfits(const QWidget* window)
+// The named widgets are the controls; Qt's own parts follow their owner.
+bool isControl(const QWidget* widget)
+{
+    const QString name = widget->objectName();
+    return !name.isEmpty() && !name.startsWith(u"qt_"_s) && !widget->isWindow();
+}
+
+// A pane's contents scroll: they may stand outside what it shows.
+bool scrolls(const QWidget* parent)
+{
+    for (const QWidget* w = parent; w; w = w->parentWidget()) {
+        if (const auto* area = qobject_cast<const QAbstractScrollArea*>(w->parentWidget());
+            area && area->viewport() == w)
+            return true;
+    }
+    return false;
+}
+
+// What a control covers in its parent: a bare label of one line only its
+// text, which may stand on a neighbour's empty margin.
+QRect covered(const QWidget* control)
+{
+    const auto* label = qobject_cast<const QLabel*>(control);
+    if (!label || label->wordWrap() || isRich(label) || label->autoFillBackground() ||
+        !label->styleSheet().isEmpty() || label->frameShape() != QFrame::NoFrame)
+        return control->geometry();
+    const QRect text =
+        label->style()->itemTextRect(QFontMetrics(label->font()), label->contentsRect(),
+                                     label->alignment(), label->isEnabled(), labelText(label));
+    return text.translated(label->pos()) & label->geometry();
+}
+
+// Neighbours drawn in twips may share a pixel or two of their edges.
+bool overlap(const QWidget* one, const QWidget* other)
+{
+    const QRect both = covered(one) & covered(other);
+    return both.width() > 2 && both.height() > 2;
+}
+
+QString placeText(const QWidget* control)
+{
+    const QRect r = control->geometry();
+    return u"%1,%2 %3x%4"_s.arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+// Controls that stand out of their parent, which cuts them, or on one another.
+QStringList placeMisfits(const QWidget* window)
 {
     QStringList found;
+    QList<const QWidget*> parents{window};
+    for (const QWidget* w : window->findChildren<QWidget*>())
+        parents << w;
+    for (const QWidget* parent : std::as_const(parents)) {
+        if (!parent->isVisibleTo(window) || scrolls(parent))
+            continue;
+        QList<const QWidget*> controls;
+        for (const QWidget* w :
+             parent->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (isControl(w) && w->isVisibleTo(window) && !w->size().isEmpty())
+                controls << w;
+        }
+        for (qsizetype i = 0; i < controls.size(); ++i) {
+            if (!parent->rect().contains(controls[i]->geometry()))
+                found << misfit(controls[i], u"%1 outside %2 (%3x%4)"_s.arg(placeText(controls[i]))
+                                                 .arg(parent->objectName())
+                                                 .arg(parent->width())
+                                                 .arg(parent->height()));
+            for (qsizetype j = i + 1; j < controls.size(); ++j) {
+                if (overlap(controls[i], controls[j]))
+                    found << misfit(controls[i], u"%1 on %2 %3"_s.arg(placeText(controls[i]),
+                                                                      controls[j]->objectName(),
+                                                                      placeText(controls[j])));
+            }
+        }
+    }
+    return found;
+}
+
+QStringList misfits(const QWidget* window)
+{
+    QStringList found = placeMisfits(window);
     for (const QWidget* w : window->findChildren<QWidget*>()) {
         if (!w->isVisibleTo(window))
             continue;
@@ -168,10 +260,42 @@ QStringList misfits(const QWidget* window)
     return found;
 }
 
+// The desktop's font for as long as it lives, as the program takes it.
+class DesktopFont
+{
+public:
+    explicit DesktopFont(double points) : m_before(QGuiApplication::font())
+    {
+        if (points > 0)
+            QGuiApplication::setFont(Fonts::applicationFont(QFont(u"DejaVu Sans"_s, points)));
+    }
+    ~DesktopFont() { QGuiApplication::setFont(m_before); }
+    DesktopFont(const DesktopFont&) = delete;
+    DesktopFont& operator=(const DesktopFont&) = delete;
+
+private:
+    const QFont m_before;
+};
+
+// Where QUOTARA_FIT_PICTURES names a folder, each window measured is saved
+// there to be looked at.
+void savePicture(QWidget* window, WindowId id, const QString& condition)
+{
+    const QString folder = qEnvironmentVariable("QUOTARA_FIT_PICTURES");
+    if (folder.isEmpty())
+        return;
+    QDir().mkpath(folder);
+    const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR", u"1"_s);
+    window->grab().save(
+        QDir(folder).filePath(u"%1-%2-x%3.png"_s.arg(windowName(id), condition, scale)));
+}
+
 } // namespace
 
-/// Every text of every window fits its control at the design size, with the
-/// faces a Linux desktop has.
+/// Every text of every window fits its control and no control stands out of
+/// its window or on another, at the design size and with a 16-point desktop
+/// font, with the faces a Linux desktop has. A second run does the same at a
+/// scale factor of 2.
 class TestWindowFit : public QObject
 {
     Q_OBJECT
@@ -184,6 +308,8 @@ private Q_SLOTS:
     void maximTopicsFitTheList();
     void willNotesShowWhole_data();
     void willNotesShowWhole();
+    void windowsGrowWithALargeDesktopFont_data();
+    void windowsGrowWithALargeDesktopFont();
     void mainWindowsKeepTheirDesignSizeAtLeast_data();
     void mainWindowsKeepTheirDesignSizeAtLeast();
     void smallWindowsOpenOverTheirOpener_data();
@@ -217,6 +343,7 @@ void TestWindowFit::cleanup()
 void TestWindowFit::everyTextFits_data()
 {
     QTest::addColumn<WindowId>("id");
+    QTest::addColumn<double>("desktopPoints");
     for (const WindowId id : {WindowId::successione,    WindowId::titoloI,
                               WindowId::titoloII,       WindowId::titoloIII,
                               WindowId::titoloIV,       WindowId::titoloV,
@@ -226,13 +353,17 @@ void TestWindowFit::everyTextFits_data()
                               WindowId::guidamassime,   WindowId::guidafunzionamento,
                               WindowId::manuale,        WindowId::dettaglio,
                               WindowId::guidadettaglio, WindowId::frmTip,
-                              WindowId::informa,        WindowId::supportoclienti})
-        QTest::newRow(qPrintable(windowName(id))) << id;
+                              WindowId::informa,        WindowId::supportoclienti}) {
+        QTest::addRow("%s", qPrintable(windowName(id))) << id << 0.0;
+        QTest::addRow("%s, 16-point font", qPrintable(windowName(id))) << id << 16.0;
+    }
 }
 
 void TestWindowFit::everyTextFits()
 {
     QFETCH(WindowId, id);
+    QFETCH(double, desktopPoints);
+    const DesktopFont font(desktopPoints);
     QWidget* window = m_t->forms.show(id);
     if (!window)
         QSKIP("window not registered in this build");
@@ -249,6 +380,7 @@ void TestWindowFit::everyTextFits()
         type->setEditText(u"entrambe"_s);
         QVERIFY(window->findChild<QPlainTextEdit*>(u"nota"_s)->isVisible());
     }
+    savePicture(window, id, desktopPoints > 0 ? u"16pt"_s : u"design"_s);
     const QStringList found = misfits(window);
     QVERIFY2(found.isEmpty(), qPrintable(found.join(u"; "_s)));
 }
@@ -283,6 +415,32 @@ void TestWindowFit::willNotesShowWhole()
     QVERIFY(!box->horizontalScrollBar()->isVisible());
     if (name != u"Text2"_s)
         QVERIFY2(box->toPlainText().endsWith(u'\n'), "the note keeps its final line break");
+}
+
+void TestWindowFit::windowsGrowWithALargeDesktopFont_data()
+{
+    QTest::addColumn<double>("desktopPoints");
+    QTest::addColumn<double>("growth");
+    QTest::newRow("Qt's default of 9 points") << 9.0 << 1.0;
+    QTest::newRow("11 points") << 11.0 << 1.0;
+    QTest::newRow("16 points") << 16.0 << 16.0 / 11;
+}
+
+void TestWindowFit::windowsGrowWithALargeDesktopFont()
+{
+    QFETCH(double, desktopPoints);
+    QFETCH(double, growth);
+    const DesktopFont font(desktopPoints);
+    QWidget* window = m_t->forms.show(WindowId::successione);
+    const QSize design(Twips::toPixels(WindowSetup::mainWindowTwips.width()),
+                       Twips::toPixels(WindowSetup::mainWindowTwips.height()));
+    QCOMPARE(window->size(), (QSizeF(design) * growth).toSize());
+    const QLabel* label = window->findChild<QLabel*>(u"Label1"_s);
+    QCOMPARE(label->font().pointSizeF(), Fonts::defaultPoints * growth);
+    QCOMPARE(QGuiApplication::font().pointSizeF(), desktopPoints);
+    m_t->forms.show(WindowId::informa);
+    QCOMPARE(m_t->forms.loadedForm(WindowId::informa)->width(),
+             qRound(Twips::toPixels(6960) * growth));
 }
 
 void TestWindowFit::mainWindowsKeepTheirDesignSizeAtLeast_data()
