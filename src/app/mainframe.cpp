@@ -1,5 +1,4 @@
 #include "mainframe.h"
-#include "fonts.h"
 
 #include "confermauscita.h"
 #include "forms.h"
@@ -394,8 +393,6 @@ QPushButton* MainFrame::makeFootButton(const QString& name)
 {
     auto* button = new QPushButton(m_area);
     button->setObjectName(name);
-    // A style sheet on the window stops its face from reaching its children.
-    button->setFont(Fonts::sansSerif());
     if (name == QStringLiteral("aiuto")) {
         button->setText(QStringLiteral("&AIUTO"));
         button->setToolTip(m_description.aiutoTooltip);

@@ -35,7 +35,25 @@ void scaleControls(QWidget& parent, double ratio)
     }
 }
 
+// What Qt's font propagation does, which a style sheet on the window stops.
+void spreadFace(QWidget& parent)
+{
+    for (QWidget* child : parent.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow())
+            continue;
+        if (!child->testAttribute(Qt::WA_SetFont))
+            child->setFont(parent.font());
+        spreadFace(*child);
+    }
+}
+
 } // namespace
+
+void giveFace(QWidget& window)
+{
+    window.setFont(Fonts::sansSerif());
+    spreadFace(window);
+}
 
 QSize grownSize(const QWidget& window, QSize design)
 {
@@ -51,7 +69,7 @@ QSize grownSize(const QWidget& window, QSize design)
 void open(QWidget& window, ClsResize& resize, QWidget* area, QSize designTwips)
 {
     const QSize design = pixels(designTwips);
-    window.setFont(Fonts::sansSerif());
+    giveFace(window);
     window.resize(design);
     resize.setSourceForm(&window, area);
     if (window.layout())
@@ -64,7 +82,7 @@ void open(QWidget& window, ClsResize& resize, QWidget* area, QSize designTwips)
 
 void fixSize(QWidget& window, QSize designTwips)
 {
-    window.setFont(Fonts::sansSerif());
+    giveFace(window);
     const double ratio = Fonts::textScale();
     if (ratio != 1.0)
         scaleControls(window, ratio);

@@ -34,7 +34,7 @@ constexpr QSize guideTwips{5640, 6825};
  * Where the user's text is larger (Fonts::textScale()), the window opens
  * larger by as much, within the screen, and the resizer grows the controls
  * with their texts. Every control without a face of its own takes the
- * window face.
+ * window face (giveFace()).
  *
  * `area` is the widget whose size gives the ratio (the central widget of a
  * main window); null for the window itself.
@@ -45,6 +45,10 @@ void open(QWidget& window, ClsResize& resize, QWidget* area, QSize designTwips);
 /// design geometry, its size of `designTwips`: both grown by
 /// Fonts::textScale(), with the window face for the controls without one.
 void fixSize(QWidget& window, QSize designTwips);
+
+/// Gives `window` the window face, and each of its controls without a face of
+/// its own the face of its parent, as Qt does unless a style sheet is set.
+void giveFace(QWidget& window);
 
 /// `design` grown by Fonts::textScale(), within the available area of the
 /// screen `window` stands on.

@@ -179,7 +179,6 @@ DettaglioWindow::DettaglioWindow(Forms& forms, QWidget* parent)
     setWindowTitle(u"Quotara: calcolo dettagliato della successione"_s);
     setWindowIcon(QIcon(u":/app/icons/quotara.svg"_s));
     setAccessibleName(u"Calcolo dettagliato della successione"_s);
-    setFont(Fonts::sansSerif());
     setStyleSheet(u"QLineEdit[errore=\"true\"], QComboBox[errore=\"true\"], "
                   u"QTableWidget[errore=\"true\"] { background-color: #ffc0c0; }"_s);
 
@@ -224,6 +223,7 @@ DettaglioWindow::DettaglioWindow(Forms& forms, QWidget* parent)
     m_relictum->clear();
     m_modified = false;
     recompute();
+    WindowSetup::giveFace(*this);
     resize(WindowSetup::grownSize(*this, QSize(1240, 760)));
 }
 
