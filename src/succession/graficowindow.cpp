@@ -1,6 +1,7 @@
 #include "graficowindow.h"
 
 #include "app/forms.h"
+#include "app/windowsetup.h"
 #include "gridsharechart.h"
 #include "output/sharechartview.h"
 
@@ -18,8 +19,6 @@ GraficoWindow::GraficoWindow(Forms& forms, QWidget* parent) : QWidget(parent, Qt
     setWindowTitle(u"Quotara: grafico delle quote"_s);
     setAccessibleName(u"Grafico delle quote della finestra Successione"_s);
     setWindowIcon(QIcon(u":/app/icons/quotara.svg"_s));
-    resize(760, 420);
-
     m_testamentaria = new ShareChartView(u"graficotestamentaria"_s);
     m_legittima = new ShareChartView(u"graficolegittima"_s);
     m_vuoto = new QLabel(u"Nessuna quota da mostrare: indicare gli eredi e il valore dei beni "
@@ -41,6 +40,8 @@ GraficoWindow::GraficoWindow(Forms& forms, QWidget* parent) : QWidget(parent, Qt
     connect(chiudi, &QAction::triggered, this, [&forms] { forms.unload(WindowId::grafico); });
     addAction(chiudi);
     showResults(Results{});
+    WindowSetup::giveFace(*this);
+    resize(WindowSetup::grownSize(*this, QSize(760, 420)));
 }
 
 void GraficoWindow::showResults(const Results& results)

@@ -355,7 +355,8 @@ void TestWindowFit::everyTextFits_data()
                               WindowId::guidamassime,   WindowId::guidafunzionamento,
                               WindowId::manuale,        WindowId::dettaglio,
                               WindowId::guidadettaglio, WindowId::frmTip,
-                              WindowId::informa,        WindowId::supportoclienti}) {
+                              WindowId::informa,        WindowId::supportoclienti,
+                              WindowId::grafico}) {
         QTest::addRow("%s", qPrintable(windowName(id))) << id << 0.0;
         QTest::addRow("%s, 16-point font", qPrintable(windowName(id))) << id << 16.0;
     }
