@@ -93,6 +93,8 @@ private Q_SLOTS:
     void everyArticleFindsItsMaxims();
     void auditedMaxims_data();
     void auditedMaxims();
+    void disputedMaxims_data();
+    void disputedMaxims();
 
 private:
     const MaximTable m_table = MaximTable::load();
@@ -386,6 +388,12 @@ void TestMaximData::auditedMaxims_data()
     QTest::newRow("7/22") << 7 << 22
                           << QStringLiteral("(Cass. civ., sez. II, sent. n. 20703 del 10/09/2013)")
                           << QStringLiteral("26741");
+    QTest::newRow("4/6") << 4 << 6
+                         << QStringLiteral("(Cass. civ., sez. II, ord. n. 8233 del 22/03/2019)")
+                         << QStringLiteral("18683");
+    QTest::newRow("7/10") << 7 << 10
+                          << QStringLiteral("(Cass. civ., sez. II, sent. n. 8021 del 21/05/2012)")
+                          << QStringLiteral("8912");
     QTest::newRow("7/35") << 7 << 35
                           << QStringLiteral("(Cass. civ., sez. II, sent. n. 28962 del 18/10/2023)")
                           << QStringLiteral("33011");
@@ -404,6 +412,30 @@ void TestMaximData::auditedMaxims()
     const QString text = m_table.massima(topic, number);
     QVERIFY2(text.endsWith(citation), qPrintable(text.right(80)));
     QVERIFY(!text.contains(dropped));
+}
+
+void TestMaximData::disputedMaxims_data()
+{
+    QTest::addColumn<int>("topic");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("citation");
+    QTest::addColumn<QString>("note");
+    // Cass. III, 4845/2003 (after Cass. 7076/1995) requires the inventory from the possessing
+    // called heir who renounces; the older case law and most scholars do not.
+    QTest::newRow("7/14") << 7 << 14
+                          << QStringLiteral("(Cass. civ., sez. III, sent. n. 4845 del 29/03/2003)")
+                          << QStringLiteral("La soluzione è discussa.");
+}
+
+void TestMaximData::disputedMaxims()
+{
+    QFETCH(int, topic);
+    QFETCH(int, number);
+    QFETCH(QString, citation);
+    QFETCH(QString, note);
+    const QString text = m_table.massima(topic, number);
+    QVERIFY2(text.endsWith(citation), qPrintable(text.right(80)));
+    QVERIFY2(text.contains(note), qPrintable(text));
 }
 
 QTEST_GUILESS_MAIN(TestMaximData)
