@@ -391,6 +391,9 @@ void TestMaximData::auditedMaxims_data()
     QTest::newRow("4/6") << 4 << 6
                          << QStringLiteral("(Cass. civ., sez. II, ord. n. 8233 del 22/03/2019)")
                          << QStringLiteral("18683");
+    QTest::newRow("4/10") << 4 << 10
+                          << QStringLiteral("(Cass. civ., sez. II, sent. n. 20041 del 06/10/2016)")
+                          << QStringLiteral("1481");
     QTest::newRow("7/10") << 7 << 10
                           << QStringLiteral("(Cass. civ., sez. II, sent. n. 8021 del 21/05/2012)")
                           << QStringLiteral("8912");
