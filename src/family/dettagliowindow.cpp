@@ -27,6 +27,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QSplitter>
@@ -210,7 +211,15 @@ DettaglioWindow::DettaglioWindow(Forms& forms, QWidget* parent)
     m_passo->setWordWrap(true);
     m_passo->setStyleSheet(u"background-color: #ffff00;"_s);
     layout->addWidget(m_passo);
-    setCentralWidget(central);
+    // With a large desktop font the panes need more room than a screen has:
+    // the window then scrolls instead of growing past the screen's edge.
+    auto* area = new QScrollArea;
+    area->setObjectName(u"area"_s);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setFocusPolicy(Qt::NoFocus);
+    area->setWidget(central);
+    setCentralWidget(area);
 
     buildMenus();
     orderTabs();

@@ -384,6 +384,12 @@ void TestWindowFit::everyTextFits()
         QVERIFY(window->findChild<QPlainTextEdit*>(u"nota"_s)->isVisible());
     }
     savePicture(window, id, desktopPoints > 0 ? u"16pt"_s : u"design"_s);
+    const QSize screen = window->screen()->availableGeometry().size();
+    QVERIFY2(window->width() <= screen.width() && window->height() <= screen.height(),
+             qPrintable(u"%1x%2 on a screen of %3x%4"_s.arg(window->width())
+                            .arg(window->height())
+                            .arg(screen.width())
+                            .arg(screen.height())));
     const QStringList found = misfits(window);
     QVERIFY2(found.isEmpty(), qPrintable(found.join(u"; "_s)));
 }
