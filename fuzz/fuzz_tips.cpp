@@ -1,6 +1,7 @@
-// The tips file is a text anyone may edit. Every byte must read as a
-// character and write back as the same byte; no tip holds a line end; the
-// tips written again one a line read again as the same tips.
+// The tips file is a text anyone may edit, in Windows-1252 or in UTF-8.
+// Every byte must read as a character of Windows-1252 and write back as the
+// same byte; no tip holds a line end; the tips written again one a line, in
+// the code they were read in (UTF-8 with its mark), read again the same.
 #include "app/cp1252.h"
 #include "app/tips.h"
 
@@ -20,8 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (tips.isEmpty())
         return 0;
+    const QString text = tips.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+    const bool utf8 = Tips::decode(bytes) != Cp1252::decode(bytes);
     const QByteArray written =
-        Cp1252::encode(tips.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+        utf8 ? QByteArray("\xEF\xBB\xBF") + text.toUtf8() : Cp1252::encode(text);
     if (Tips::parse(written) != tips)
         __builtin_trap();
     return 0;

@@ -5,6 +5,7 @@
 #include "twips.h"
 #include "windowsetup.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QSvgWidget>
@@ -73,6 +74,11 @@ FrmTip::FrmTip(Forms& forms, const QString& tipsPath, QWidget* parent)
     if (!LoadTips(tipsPath))
         m_tipText->setText(Tips::missingFileText());
     WindowSetup::fixSize(*this, QSize(6150, 2835));
+    if (LoadTips(tipsPath))
+        return;
+    const bool missing = tipsPath.isEmpty() || !QFileInfo::exists(tipsPath);
+    m_tipText->setText(missing ? Tips::missingFileText()
+                               : Tips::unreadableFileText(m_tips.fault()));
 }
 
 bool FrmTip::LoadTips(const QString& path)

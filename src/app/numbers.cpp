@@ -17,6 +17,10 @@ bool isBlank(QChar c)
 // binary error of values such as 0.125 or 2.675 that were typed as exact.
 double roundHalfAway(double value, int decimals)
 {
+    // From 2^52 on a double holds no fraction to round, and scaling a value
+    // near the largest double would overflow to infinity.
+    if (!(std::abs(value) < 0x1p52))
+        return value;
     const double scale = std::pow(10.0, decimals);
     const double scaled = std::abs(value) * scale;
     const double rounded =

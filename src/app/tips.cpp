@@ -1,9 +1,11 @@
 #include "tips.h"
 
 #include "cp1252.h"
+#include "inputfile.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QStringDecoder>
+
+#include <algorithm>
 
 namespace {
 
@@ -11,21 +13,24 @@ namespace {
 // does not start another tip.
 QStringList splitLines(const QString& text)
 {
+    const auto next = [&text](char16_t end, qsizetype from) {
+        const qsizetype at = text.indexOf(end, from);
+        return at < 0 ? text.size() : at;
+    };
     QStringList lines;
-    QString line;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c == u'\r' || c == u'\n') {
-            lines.append(line);
-            line.clear();
-            if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
-                ++i;
-            continue;
-        }
-        line.append(c);
+    qsizetype cr = -1;
+    qsizetype lf = -1;
+    for (qsizetype start = 0; start < text.size();) {
+        if (cr < start)
+            cr = next(u'\r', start);
+        if (lf < start)
+            lf = next(u'\n', start);
+        qsizetype end = std::min(cr, lf);
+        lines.append(text.sliced(start, end - start));
+        if (end == cr && end + 1 == lf)
+            ++end;
+        start = end + 1;
     }
-    if (!line.isEmpty())
-        lines.append(line);
     return lines;
 }
 
@@ -46,19 +51,46 @@ QString Tips::missingFileText()
            QStringLiteral("Inserire il file nella stessa directory dell'applicazione. ");
 }
 
+QString Tips::unreadableFileText(const QString& fault)
+{
+    return QStringLiteral("Impossibile leggere il file %1: %2.").arg(fileName(), fault);
+}
+
+QString Tips::decode(const QByteArray& bytes)
+{
+    // A file saved in UTF-8 by a newer editor: Windows-1252 text with its
+    // accented letters is almost never valid UTF-8, and plain ASCII reads the
+    // same either way.
+    const QByteArray mark("\xEF\xBB\xBF");
+    const QByteArrayView body =
+        bytes.startsWith(mark) ? QByteArrayView(bytes).sliced(mark.size()) : QByteArrayView(bytes);
+    if (body.size() < bytes.size() || body.isValidUtf8()) {
+        // The mark is gone already: another one is part of the text.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                      QStringDecoder::Flag::ConvertInitialBom);
+        const QString text = utf8.decode(body);
+        if (!utf8.hasError())
+            return text;
+    }
+    return Cp1252::decode(bytes);
+}
+
 QStringList Tips::parse(const QByteArray& bytes)
 {
-    return splitLines(Cp1252::decode(bytes));
+    return splitLines(decode(bytes));
 }
 
 bool Tips::LoadTips(const QString& path)
 {
-    if (path.isEmpty() || !QFileInfo(path).isFile())
+    m_fault.clear();
+    if (path.isEmpty())
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const InputFile::Contents contents = InputFile::read(path, maximumSize);
+    if (!contents.bytes) {
+        m_fault = contents.fault;
         return false;
-    m_items.append(parse(file.readAll()));
+    }
+    m_items.append(parse(*contents.bytes));
     AdvanceTip();
     return true;
 }

@@ -1,11 +1,12 @@
 #include "familyfile.h"
 
-#include <QFile>
+#include "app/inputfile.h"
+#include "app/safesave.h"
+
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
@@ -295,10 +296,32 @@ QString countFault(const FamilyCase& familyCase)
     return QString();
 }
 
+/// A name no window could show whole.
+QString lengthFault(const FamilyCase& familyCase)
+{
+    const auto tooLong = [](const QString& text) { return text.size() > maximumTextLength; };
+    const QString limit = u"supera i %1 caratteri"_s.arg(maximumTextLength);
+    if (tooLong(familyCase.decuius))
+        return u"campo \"decuius\": il nome "_s + limit;
+    for (const Person& person : familyCase.people) {
+        if (tooLong(person.id))
+            return u"persone: un \"id\" "_s + limit;
+        if (tooLong(person.name))
+            return named(person) + u"il nome "_s + limit;
+    }
+    for (const Donation& donation : familyCase.donations) {
+        if (tooLong(donation.donee))
+            return u"donazioni: un donatario "_s + limit;
+    }
+    return QString();
+}
+
 } // namespace
 
 QString fault(const FamilyCase& familyCase)
 {
+    if (const QString length = lengthFault(familyCase); !length.isEmpty())
+        return length;
     if (const QString counted = countFault(familyCase); !counted.isEmpty())
         return counted;
     for (const Person& person : familyCase.people) {
@@ -334,12 +357,10 @@ Reading decode(const QByteArray& bytes)
 
 Reading read(const QString& fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt, u"impossibile aprire il file: "_s + file.errorString()};
-    if (file.size() > maximumSize)
-        return {std::nullopt, u"il file è troppo grande per essere un caso"_s};
-    return decode(file.read(maximumSize + 1));
+    const InputFile::Contents contents = InputFile::read(fileName, maximumSize);
+    if (!contents.bytes)
+        return {std::nullopt, contents.fault};
+    return decode(*contents.bytes);
 }
 
 namespace {
@@ -403,15 +424,7 @@ QByteArray encode(const FamilyCase& familyCase)
 
 bool write(const FamilyCase& familyCase, const QString& fileName, QString* error)
 {
-    // Unbuffered: a buffered write that fails only when the file is closed (a
-    // full disk) lets QSaveFile commit an empty file over the old one.
-    QSaveFile file(fileName);
-    const QByteArray bytes = encode(familyCase);
-    const bool saved = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-                       file.write(bytes) == bytes.size() && file.commit();
-    if (!saved && error)
-        *error = file.errorString();
-    return saved;
+    return SafeSave::write(encode(familyCase), fileName, error);
 }
 
 } // namespace FamilyFile

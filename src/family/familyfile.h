@@ -38,8 +38,11 @@ bool write(const Family::FamilyCase& familyCase, const QString& fileName, QStrin
 /// case can be computed: a `di` that names nobody or someone outside the lines
 /// of representation, a cycle of `di`, a duplicate id, two parents in one
 /// line, more ascendants of a degree than a line has, a second living spouse,
-/// debts above the relictum.
+/// debts above the relictum, a name or id longer than `maximumTextLength`.
 QString fault(const Family::FamilyCase& familyCase);
+
+/// The longest name or id of a case.
+inline constexpr qsizetype maximumTextLength = 1000;
 
 /// Larger files are not case files.
 inline constexpr qint64 maximumSize = 16 * 1024 * 1024;

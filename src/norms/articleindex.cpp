@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace Norms {
 
 namespace {
@@ -151,11 +153,15 @@ const ArticleIndex& ArticleIndex::codice()
 
 const Article* ArticleIndex::find(ArticleNumber number) const
 {
-    for (const Article& article : m_articles) {
-        if (article.covers(number))
-            return &article;
-    }
-    return nullptr;
+    // The entries follow the code, each after the one before: the entry that
+    // may cover `number` is the last one starting at or before it.
+    const auto after =
+        std::upper_bound(m_articles.cbegin(), m_articles.cend(), number,
+                         [](ArticleNumber n, const Article& article) { return n < article.first; });
+    if (after == m_articles.cbegin())
+        return nullptr;
+    const Article& article = *std::prev(after);
+    return article.covers(number) ? &article : nullptr;
 }
 
 const Article* ArticleIndex::find(const QString& number) const

@@ -3,6 +3,7 @@
 #include "app/desktopapps.h"
 #include "app/prompts.h"
 #include "app/quotaramod.h"
+#include "app/safesave.h"
 #include "documentfiles.h"
 
 #include <QDateTime>
@@ -27,6 +28,12 @@ QString entryName(const QString& entry)
     return QFileInfo(entry).completeBaseName();
 }
 
+std::unique_ptr<QTemporaryDir> makeTemporaryFolder()
+{
+    return std::make_unique<QTemporaryDir>(
+        QDir::temp().filePath(QStringLiteral("%1-XXXXXX").arg(Quotaramod::nomeprogramma())));
+}
+
 } // namespace
 
 DesktopPresenter::DesktopPresenter(Prompts& prompts, Preview preview, WordProcessor wordProcessor,
@@ -35,8 +42,7 @@ DesktopPresenter::DesktopPresenter(Prompts& prompts, Preview preview, WordProces
       m_folder(std::move(folder))
 {
     if (m_folder.isEmpty()) {
-        m_temporary = std::make_unique<QTemporaryDir>(
-            QDir::temp().filePath(QStringLiteral("%1-XXXXXX").arg(Quotaramod::nomeprogramma())));
+        m_temporary = makeTemporaryFolder();
         m_folder = m_temporary->path();
     }
 }
@@ -54,6 +60,25 @@ QString DesktopPresenter::newFileName(const QString& purpose) const
     return name;
 }
 
+QString DesktopPresenter::folderFault()
+{
+    if (m_temporary && !m_temporary->isValid()) {
+        // The temporary folder could not be made when the program started;
+        // the disk may have room now.
+        m_temporary = makeTemporaryFolder();
+        m_folder = m_temporary->path();
+        if (!m_temporary->isValid())
+            return QStringLiteral("la cartella temporanea non può essere creata in %1: %2")
+                .arg(shown(QDir::tempPath()), m_temporary->errorString());
+    }
+    if (QDir().mkpath(m_folder))
+        return QString();
+    const QString fault = SafeSave::folderFault(m_folder);
+    return fault.isEmpty()
+               ? QStringLiteral("la cartella %1 non può essere creata").arg(shown(m_folder))
+               : fault;
+}
+
 Presentation DesktopPresenter::present(const QTextDocument& document, const QString& purpose)
 {
     const QString entry = m_wordProcessor.find ? m_wordProcessor.find() : QString();
@@ -62,13 +87,15 @@ Presentation DesktopPresenter::present(const QTextDocument& document, const QStr
         m_preview(document);
         return {Presentation::Place::Preview, {}};
     }
-    const QString fileName = newFileName(purpose);
-    QString error = QStringLiteral("la cartella non può essere creata");
-    if (!QDir().mkpath(m_folder) || !DocumentFiles::writeOdt(document, fileName, &error)) {
+    QString error = folderFault();
+    const QString fileName = error.isEmpty() ? newFileName(purpose) : m_folder;
+    if (!error.isEmpty() || !DocumentFiles::writeOdt(document, fileName, &error)) {
         m_prompts.warn(nullptr, Quotaramod::titolocontrollo(),
-                       QStringLiteral("Il documento non è stato scritto in %1: %2.")
+                       QStringLiteral("Il documento non è stato scritto in %1: %2. È mostrato "
+                                      "nell'anteprima.")
                            .arg(shown(fileName), error));
-        return {};
+        m_preview(document);
+        return {Presentation::Place::Preview, {}};
     }
     const QString statusFile = fileName + QStringLiteral(".esito");
     if (!m_wordProcessor.start(entry, fileName, statusFile)) {

@@ -15,7 +15,8 @@ class QTemporaryDir;
 /// Hands each document to the desktop's word processor as an OpenDocument
 /// Text file in a folder of its own, removed with the presenter; where the
 /// desktop has no word processor, or it does not start, the preview shows
-/// the document instead. Write failures are reported through the prompts.
+/// the document instead. Write failures are reported through the prompts,
+/// and the preview shows the document all the same.
 class DesktopPresenter : public DocumentPresenter
 {
 public:
@@ -54,6 +55,9 @@ public:
     static constexpr int watchMilliseconds = 5000;
 
 private:
+    /// Why no file can be written in the folder, made when missing; empty
+    /// when it can.
+    QString folderFault();
     void watch(const QTextDocument& document, const QString& fileName, const QString& statusFile);
     void startFailed(const QTextDocument& document, const QString& entry);
 

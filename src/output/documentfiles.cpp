@@ -1,10 +1,11 @@
 #include "documentfiles.h"
 
+#include "app/safesave.h"
+
 #include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -25,23 +26,6 @@ bool fail(QString* error, const QString& reason)
     return false;
 }
 
-bool saveBytes(const QByteArray& bytes, const QString& fileName, QString* error)
-{
-    QSaveFile file(fileName);
-    // Unbuffered: a buffered write that fails only when the file is closed (a
-    // full disk) lets QSaveFile commit an empty file over the old one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(error, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return fail(error, reason);
-    }
-    if (!file.commit())
-        return fail(error, file.errorString());
-    return true;
-}
-
 } // namespace
 
 // Both writers close the device they write to, which QSaveFile forbids: the
@@ -53,7 +37,7 @@ bool writeOdt(const QTextDocument& document, const QString& fileName, QString* e
     QTextDocumentWriter writer(&buffer, "odf");
     if (!writer.write(&document))
         return fail(error, QStringLiteral("formato OpenDocument non disponibile"));
-    return saveBytes(buffer.data(), fileName, error);
+    return SafeSave::write(buffer.data(), fileName, error);
 }
 
 std::unique_ptr<QTextDocument> pagedCopy(const QTextDocument& document)
@@ -95,7 +79,7 @@ bool writePdf(const QTextDocument& document, const QString& fileName, QString* e
         // Printing lays out a copy, so the caller's document stays as it is.
         pagedCopy(document)->print(&pdf);
     }
-    return saveBytes(buffer.data(), fileName, error);
+    return SafeSave::write(buffer.data(), fileName, error);
 }
 
 } // namespace DocumentFiles

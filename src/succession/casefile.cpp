@@ -1,9 +1,10 @@
 #include "casefile.h"
 
 #include "app/cp1252.h"
+#include "app/inputfile.h"
+#include "app/safesave.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include <QFileDevice>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -164,12 +165,10 @@ Reading decode(const QByteArray& bytes)
 
 Reading read(const QString& fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return failed(file.errorString());
-    if (file.size() > maximumSize)
-        return failed(QStringLiteral("è troppo grande per un file di dati"));
-    return read(static_cast<QIODevice&>(file));
+    const InputFile::Contents contents = InputFile::read(fileName, maximumSize);
+    if (!contents.bytes)
+        return failed(contents.fault);
+    return decode(*contents.bytes);
 }
 
 Reading read(QIODevice& device)
@@ -183,7 +182,7 @@ Reading read(QIODevice& device)
         bytes += piece;
     }
     if (bytes.size() > maximumSize)
-        return failed(QStringLiteral("è troppo grande per un file di dati"));
+        return failed(InputFile::tooLarge(maximumSize));
     if (auto* file = qobject_cast<QFileDevice*>(&device);
         file && file->error() != QFileDevice::NoError)
         return failed(file->errorString());
@@ -200,20 +199,11 @@ bool write(const CaseRecord& record, const QString& fileName, QString* error)
     for (const QString* field : fieldsOf(record))
         if (std::any_of(field->cbegin(), field->cend(), isForeignControl))
             return fail(QStringLiteral("un dato contiene caratteri di controllo"));
+    // A case the program could not open again is not written.
     const QByteArray bytes = encode(record);
-    QSaveFile file(fileName);
-    // Unbuffered: a buffered write that fails only when the file is closed (a
-    // full disk) lets QSaveFile commit an empty file over the old one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return fail(reason);
-    }
-    if (!file.commit())
-        return fail(file.errorString());
-    return true;
+    if (bytes.size() > maximumSize)
+        return fail(QStringLiteral("il caso è troppo lungo per un file di dati"));
+    return SafeSave::write(bytes, fileName, error);
 }
 
 } // namespace CaseFile

@@ -1,6 +1,7 @@
 #include "caseoptions.h"
 
 #include "app/cli.h"
+#include "app/inputfile.h"
 #include "calculator.h"
 #include "casefile.h"
 #include "sharerules.h"
@@ -95,7 +96,8 @@ std::optional<QString> caseFileName(const QCommandLineParser& parser, QString& e
 
 CaseFile::Reading readCaseFile(const QString& name)
 {
-    if (name != u"-")
+    // A shell's "<(...)" names a pipe, read as a stream like standard input.
+    if (name != u"-" && !InputFile::isStream(name))
         return CaseFile::read(name);
     QFile input;
     if (!Cli::openInput(input, name))

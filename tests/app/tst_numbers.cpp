@@ -12,6 +12,7 @@ private Q_SLOTS:
     void localeNumber();
     void formats_data();
     void formats();
+    void hugeValuesKeepTheirValue();
     void blankLed_data();
     void blankLed();
 };
@@ -100,6 +101,21 @@ void TestNumbers::formats_data()
     QTest::newRow("zero") << 0.0 << "0,00"
                           << "0"
                           << "0";
+}
+
+void TestNumbers::hugeValuesKeepTheirValue()
+{
+    // Rounding to the cent must not scale a value near the largest double
+    // into infinity.
+    const QLocale italian(QLocale::Italian, QLocale::Italy);
+    for (const double value : {-5e306, 1.7e308, 0x1p52 + 2}) {
+        for (const QString& text :
+             {Numbers::formatAmount(value, italian), Numbers::formatWhole(value, italian)}) {
+            const std::optional<double> read = Numbers::localeNumber(text, italian);
+            QVERIFY2(read, qPrintable(text.left(40)));
+            QCOMPARE(*read, value);
+        }
+    }
 }
 
 void TestNumbers::formats()

@@ -171,6 +171,13 @@ void TestFamilyFile::rejects_data()
     QTest::newRow("unknown reserve rule")
         << caseFile(relictum + uR"(, "riserva_rinunziante": "forse")"_s, child)
         << u"\"riserva_rinunziante\""_s;
+    const QString tooLong(FamilyFile::maximumTextLength + 1, u'x');
+    QTest::newRow("name too long")
+        << withPeople(uR"({"id": "x", "relazione": "figlio", "nome": "%1"})"_s.arg(tooLong))
+        << u"persona \"x\": il nome supera i 1000 caratteri"_s;
+    QTest::newRow("decuius too long")
+        << caseFile(relictum + uR"(, "decuius": "%1")"_s.arg(tooLong), child)
+        << u"campo \"decuius\": il nome supera"_s;
     QTest::newRow("person without id")
         << withPeople(uR"({"relazione": "figlio"})"_s) << u"persone[0]: manca il campo \"id\""_s;
     QTest::newRow("unknown relation")
@@ -303,7 +310,7 @@ void TestFamilyFile::reportsUnreadableFile()
     QVERIFY(dir.isValid());
     const FamilyFile::Reading reading = FamilyFile::read(dir.filePath(u"nessuno.json"_s));
     QVERIFY(!reading.familyCase);
-    QVERIFY(reading.fault.contains(u"impossibile aprire"_s));
+    QVERIFY2(reading.fault.contains(u"non esiste"_s), qPrintable(reading.fault));
 }
 
 QTEST_GUILESS_MAIN(TestFamilyFile)

@@ -37,6 +37,7 @@ private Q_SLOTS:
     void parsePaneSplitsEntries();
     void findInTheCode_data();
     void findInTheCode();
+    void everyEntryIsFoundByItsNumbers();
     void paragraphOfAnArticle_data();
     void paragraphOfAnArticle();
     void foldedMatchesMapToTheOriginal_data();
@@ -178,6 +179,17 @@ void TestArticleIndex::findInTheCode()
     const QString text = paneText(title->panes.at(static_cast<std::size_t>(pane)));
     QCOMPARE(text.mid(article->position, article->text.size()), article->text);
     QCOMPARE(text.split(u'\n').at(article->line), article->text.section(u'\n', 0, 0));
+}
+
+void TestArticleIndex::everyEntryIsFoundByItsNumbers()
+{
+    // The lookup relies on the entries following one another in the code.
+    const ArticleIndex& index = ArticleIndex::codice();
+    QVERIFY(index.articles().size() > 300);
+    for (const Article& article : index.articles()) {
+        QCOMPARE(index.find(article.first), &article);
+        QCOMPARE(index.find(article.last), &article);
+    }
 }
 
 void TestArticleIndex::paragraphOfAnArticle_data()

@@ -201,10 +201,10 @@ void TestPresenter::unwritableFolderIsReported()
         prompts, [&](const QTextDocument&) { ++previews; },
         fakeWordProcessor(u"writer.desktop"_s, true, &opened), blocker + u"/sub"_s);
     const Presentation shown = presenter.present(*sampleDocument(u"testo"_s), u"norme"_s);
-    QCOMPARE(shown.place, Presentation::Place::Nowhere);
+    // The user is told, and sees the document in the preview all the same.
+    QCOMPARE(shown.place, Presentation::Place::Preview);
     QVERIFY(opened.isEmpty());
-    // Nothing that was not written is shown as if it were.
-    QCOMPARE(previews, 0);
+    QCOMPARE(previews, 1);
     QCOMPARE(prompts.last().kind, FakePrompts::Kind::Warn);
     QVERIFY(prompts.last().text.contains(QDir::toNativeSeparators(blocker)));
 }

@@ -57,7 +57,8 @@ private Q_SLOTS:
     void roundTrips_data();
     void roundTrips();
     void fallsBackToUtf8OnlyWhenNeeded();
-    void refusesControlCharactersOnWrite();
+    void refusesOnWrite_data();
+    void refusesOnWrite();
     void rejectsHugeFiles();
 
     void apriLoadsAllSevenTexts();
@@ -240,15 +241,27 @@ void TestCaseFile::fallsBackToUtf8OnlyWhenNeeded()
     QVERIFY(CaseFile::encode(record).startsWith("\"Niccol\xF2\","));
 }
 
-void TestCaseFile::refusesControlCharactersOnWrite()
+void TestCaseFile::refusesOnWrite_data()
 {
+    QTest::addColumn<QString>("decuius");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("control characters") << u"due\r\nrighe"_s << u"caratteri di controllo"_s;
+    // A case the program could not open again.
+    QTest::newRow("too long to open")
+        << QString(CaseFile::maximumSize, u'x') << u"troppo lungo per un file di dati"_s;
+}
+
+void TestCaseFile::refusesOnWrite()
+{
+    QFETCH(QString, decuius);
+    QFETCH(QString, reason);
     CaseRecord record = sample();
-    record.decuius = u"due\r\nrighe"_s;
-    const QString fileName = m_dir.filePath(u"controllo"_s);
+    record.decuius = decuius;
+    const QString fileName = m_dir.filePath(u"rifiutato"_s);
     writeAll(fileName, sampleBytes);
     QString error;
     QVERIFY(!CaseFile::write(record, fileName, &error));
-    QVERIFY(!error.isEmpty());
+    QVERIFY2(error.contains(reason), qPrintable(error));
     QCOMPARE(readAll(fileName), sampleBytes);
 }
 
