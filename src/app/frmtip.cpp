@@ -71,14 +71,12 @@ FrmTip::FrmTip(Forms& forms, const QString& tipsPath, QWidget* parent)
         connect(button, &QPushButton::clicked, this, entry.handler);
     }
 
-    if (!LoadTips(tipsPath))
-        m_tipText->setText(Tips::missingFileText());
+    if (!LoadTips(tipsPath)) {
+        const bool missing = tipsPath.isEmpty() || !QFileInfo::exists(tipsPath);
+        m_tipText->setText(missing ? Tips::missingFileText()
+                                   : Tips::unreadableFileText(m_tips.fault()));
+    }
     WindowSetup::fixSize(*this, QSize(6150, 2835));
-    if (LoadTips(tipsPath))
-        return;
-    const bool missing = tipsPath.isEmpty() || !QFileInfo::exists(tipsPath);
-    m_tipText->setText(missing ? Tips::missingFileText()
-                               : Tips::unreadableFileText(m_tips.fault()));
 }
 
 bool FrmTip::LoadTips(const QString& path)
