@@ -75,12 +75,14 @@ endfunction()
 
 # A run of the test `executable` registered with CTest as `name`: on the Qt
 # platform `platform`, with the Italian locale and its own home folders; the
-# further arguments are more environment entries.
+# further arguments are more environment entries. A leak fails the test under
+# the sanitizers; the suppressions name what leaks inside system libraries.
 function(quotara_test_run name executable platform)
   add_test(NAME ${name} COMMAND ${executable})
   quotara_test_environment(${name} homes)
   set(environment "QT_QPA_PLATFORM=${platform}" LANG=it_IT.UTF-8 LC_ALL=C.UTF-8
-                  ASAN_OPTIONS=detect_leaks=0 ${homes} ${ARGN})
+                  ASAN_OPTIONS=detect_leaks=1
+                  LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp ${homes} ${ARGN})
   set_tests_properties(${name} PROPERTIES
     ENVIRONMENT "${environment}"
     FIXTURES_REQUIRED test_homes
