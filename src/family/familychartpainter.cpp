@@ -1,5 +1,7 @@
 #include "familychartpainter.h"
 
+#include "output/sharechart.h"
+
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
@@ -191,12 +193,9 @@ QImage renderImage(const Chart& chart, double width, int dotsPerInch)
 {
     const double shown = std::min(width, chart.bounds.width());
     const double scale = shown / chart.bounds.width() * dotsPerInch / 96.0;
-    QImage image(qRound(chart.bounds.width() * scale), qRound(chart.bounds.height() * scale),
-                 QImage::Format_RGB32);
-    const int dotsPerMeter = qRound(dotsPerInch / 0.0254);
-    image.setDotsPerMeterX(dotsPerMeter);
-    image.setDotsPerMeterY(dotsPerMeter);
-    image.fill(Qt::white);
+    QImage image = ShareChart::printImage(
+        QSize(qRound(chart.bounds.width() * scale), qRound(chart.bounds.height() * scale)),
+        dotsPerInch);
     QPainter painter(&image);
     painter.scale(scale, scale);
     paint(painter, chart);

@@ -139,11 +139,7 @@ QImage renderImage(const QList<Data>& charts, double width, int dotsPerInch)
     const double pie = std::min(each * 0.9, chartHeight - titleHeight - 16);
     const double height = titleHeight + pie + 24 + legendLine * double(slices);
     const double scale = dotsPerInch / 96.0;
-    QImage image(qRound(width * scale), qRound(height * scale), QImage::Format_RGB32);
-    const int dotsPerMeter = qRound(dotsPerInch / 0.0254);
-    image.setDotsPerMeterX(dotsPerMeter);
-    image.setDotsPerMeterY(dotsPerMeter);
-    image.fill(Qt::white);
+    QImage image = printImage(QSize(qRound(width * scale), qRound(height * scale)), dotsPerInch);
     QPainter painter(&image);
     painter.scale(scale, scale);
     for (qsizetype i = 0; i < charts.size(); ++i)
@@ -163,6 +159,16 @@ void addToDocument(Document& document, const QList<Data>& charts)
                       Document::textWidth, u"Grafico delle quote. "_s + text);
     document.setFontSize(9);
     document.typeText(u"Grafico delle quote, in parole: "_s + text);
+}
+
+QImage printImage(QSize pixels, int dotsPerInch)
+{
+    QImage image(pixels, QImage::Format_RGB32);
+    const int dotsPerMeter = qRound(dotsPerInch / 0.0254);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    image.fill(Qt::white);
+    return image;
 }
 
 } // namespace ShareChart

@@ -64,6 +64,10 @@ void paint(QPainter& painter, const Data& data, const QRectF& area);
 /// `dotsPerInch`, which the image records.
 QImage renderImage(const QList<Data>& charts, double width, int dotsPerInch);
 
+/// A white picture of `pixels` that says it is printed at `dotsPerInch`, for the
+/// charts the documents hold.
+QImage printImage(QSize pixels, int dotsPerInch);
+
 /// The charts side by side as an image across the page, followed by their
 /// text alternative in small print; nothing when there is no chart.
 void addToDocument(Document& document, const QList<Data>& charts);

@@ -19,29 +19,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString rowName(ResultRow row)
-{
-    switch (row) {
-    case ResultRow::Figli:
-        return u"figli"_s;
-    case ResultRow::Ascendenti:
-        return u"ascendenti"_s;
-    case ResultRow::Coniuge:
-        return u"coniuge"_s;
-    case ResultRow::Fratelli:
-        return u"fratelli"_s;
-    case ResultRow::Disponibile:
-        return u"disponibile"_s;
-    case ResultRow::Figlio:
-        return u"a ciascun figlio (%)"_s;
-    case ResultRow::Ascendente:
-        return u"a ciascun ascendente (%)"_s;
-    case ResultRow::Fratello:
-        return u"a ciascun fratello (%)"_s;
-    }
-    return {};
-}
-
 // The grid as the window lays it out: the row's name, then quota and valore
 // of each column, amounts right-aligned.
 QStringList gridLines(const Results& results)

@@ -15,18 +15,7 @@ constexpr std::array<ResultRow, 5> kShareRows = {ResultRow::Figli, ResultRow::As
 
 QString labelOf(ResultRow row)
 {
-    switch (row) {
-    case ResultRow::Figli:
-        return u"figli"_s;
-    case ResultRow::Ascendenti:
-        return u"ascendenti"_s;
-    case ResultRow::Coniuge:
-        return u"coniuge"_s;
-    case ResultRow::Fratelli:
-        return u"fratelli"_s;
-    default:
-        return ShareChart::disponibileLabel();
-    }
+    return row == ResultRow::Disponibile ? ShareChart::disponibileLabel() : rowName(row);
 }
 
 ShareChart::SliceKind kindOf(ResultRow row)

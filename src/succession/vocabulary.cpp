@@ -20,3 +20,26 @@ QString configurationName(Configuration configuration)
     };
     return names[static_cast<std::size_t>(configurationNumber(configuration))];
 }
+
+QString rowName(ResultRow row)
+{
+    switch (row) {
+    case ResultRow::Figli:
+        return u"figli"_s;
+    case ResultRow::Ascendenti:
+        return u"ascendenti"_s;
+    case ResultRow::Coniuge:
+        return u"coniuge"_s;
+    case ResultRow::Fratelli:
+        return u"fratelli"_s;
+    case ResultRow::Disponibile:
+        return u"disponibile"_s;
+    case ResultRow::Figlio:
+        return u"a ciascun figlio (%)"_s;
+    case ResultRow::Ascendente:
+        return u"a ciascun ascendente (%)"_s;
+    case ResultRow::Fratello:
+        return u"a ciascun fratello (%)"_s;
+    }
+    return {};
+}

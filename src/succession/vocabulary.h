@@ -77,6 +77,9 @@ inline constexpr std::array<ResultRow, 8> resultRows = {
     ResultRow::Figli,       ResultRow::Ascendenti, ResultRow::Coniuge,    ResultRow::Fratelli,
     ResultRow::Disponibile, ResultRow::Figlio,     ResultRow::Ascendente, ResultRow::Fratello};
 
+/// How quotara-cli names a row ("figli", "a ciascun figlio (%)").
+QString rowName(ResultRow row);
+
 /// The row's number in the window's label arrays (`quota1_1` to `quota1_8`).
 constexpr int rowNumber(ResultRow row)
 {
