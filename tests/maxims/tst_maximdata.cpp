@@ -413,6 +413,10 @@ void TestMaximData::auditedMaxims_data()
     // Court on the curator of the vacant estate.
     QTest::newRow("7/19") << 7 << 19 << QStringLiteral("(Corte cost., sent. n. 83 del 30/04/2021)")
                           << QStringLiteral("5908");
+    // No second source with its section and day; replaced by a ruling on the same article.
+    QTest::newRow("8/5") << 8 << 5
+                         << QStringLiteral("(Cass. civ., sez. II, sent. n. 169 del 05/01/2018)")
+                         << QStringLiteral("18893");
 }
 
 void TestMaximData::auditedMaxims()
