@@ -7,7 +7,10 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTest>
+
+#include <cstdlib>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -30,6 +33,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void openedFromTheViewMenu();
+    void opensOverTheGrid();
     void followsTheGrid();
     void emptyCase();
 
@@ -78,6 +82,28 @@ void TestGraficoWindow::openedFromTheViewMenu()
     QCOMPARE(grafico->windowTitle(), u"Quotara: grafico delle quote"_s);
     // One instance: the menu raises it again.
     QCOMPARE(open(), grafico);
+}
+
+void TestGraficoWindow::opensOverTheGrid()
+{
+    const QRect available = m_window->screen()->availableGeometry();
+    m_window->move(available.left() + 40, available.top() + 300);
+    GraficoWindow* grafico = open();
+    QVERIFY(grafico);
+    const QRect placed = grafico->frameGeometry();
+    QVERIFY2(available.contains(placed), "the chart is off the screen");
+    const QPoint offset = placed.center() - m_window->frameGeometry().center();
+    // Centred on the grid, but for what the edge of the screen takes away.
+    QVERIFY2(std::abs(offset.x()) <= 1 || placed.left() == available.left() ||
+                 placed.right() == available.right(),
+             qPrintable(QString::number(offset.x())));
+    QVERIFY2(std::abs(offset.y()) <= 1, qPrintable(QString::number(offset.y())));
+
+    // Moved by the user, it stays where it was put when the menu raises it again.
+    grafico->move(available.topLeft() + QPoint(5, 7));
+    const QPoint moved = grafico->pos();
+    QCOMPARE(open(), grafico);
+    QCOMPARE(grafico->pos(), moved);
 }
 
 void TestGraficoWindow::followsTheGrid()
