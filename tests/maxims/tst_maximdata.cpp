@@ -358,9 +358,9 @@ void TestMaximData::auditedMaxims_data()
                          << QStringLiteral("(Cass. civ., sez. III, sent. n. 1735 del 16/01/2024)")
                          << QStringLiteral("15663");
     // Clauses of the official massime, no longer repeated.
-    QTest::newRow("6/1") << 6 << 1
-                         << QStringLiteral("(Cass. civ., sez. II, sent. n. 11881 del 07/08/2002)")
-                         << QStringLiteral("misura della partecipazione dell'acquirente");
+    QTest::newRow("4/5") << 4 << 5
+                         << QStringLiteral("(Cass. civ., sez. II, ord. n. 39340 del 10/12/2021)")
+                         << QStringLiteral("il cui diritto di accettare non sia stato dichiarato");
     QTest::newRow("4/7") << 4 << 7
                          << QStringLiteral("(Cass. civ., sez. II, ord. n. 17176 del 21/06/2024)")
                          << QStringLiteral("per intero a una quota e altri");
@@ -397,6 +397,16 @@ void TestMaximData::auditedMaxims_data()
     QTest::newRow("7/10") << 7 << 10
                           << QStringLiteral("(Cass. civ., sez. II, sent. n. 8021 del 21/05/2012)")
                           << QStringLiteral("8912");
+    QTest::newRow("4/3") << 4 << 3
+                         << QStringLiteral("(Cass. civ., sez. II, sent. n. 21906 del 30/07/2021)")
+                         << QStringLiteral("18548");
+    QTest::newRow("4/9") << 4 << 9
+                         << QStringLiteral("(Cass. civ., sez. II, sent. n. 25240 del 08/11/2013)")
+                         << QStringLiteral("3380");
+    // The old 6/1 also repeated its massima ("misura della partecipazione dell'acquirente").
+    QTest::newRow("6/1") << 6 << 1
+                         << QStringLiteral("(Cass. civ., sez. II, sent. n. 16314 del 04/08/2016)")
+                         << QStringLiteral("11881");
     QTest::newRow("7/35") << 7 << 35
                           << QStringLiteral("(Cass. civ., sez. II, sent. n. 28962 del 18/10/2023)")
                           << QStringLiteral("33011");
