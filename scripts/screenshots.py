@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Takes the README's screenshots: the calculator with a sample case, the
-detailed window on the same case, a norms window and the maxims window. Arguments: the program and the output folder.
+detailed window on the same case and its share charts, a norms window and the maxims
+window. Arguments: the program and the output folder.
 Runs on the X server and session bus that with-atspi.sh provides."""
 
 import os
@@ -23,6 +24,8 @@ DETAILED_BUTTON = "Calcolo dettagliato della successione"
 DETAILED_NAMES = {"Quotara: calcolo dettagliato della successione", DETAILED_BUTTON}
 NORMS_BUTTON = "visualizza finestra Norme (Successioni legittime)"
 NORMS_TITLE = "Quotara: articoli dal 565 al 586 del Codice Civile"
+CHARTS_TAB = "Quote"
+CHARTS_NAME = "Grafici della successione"
 MAXIMS_BUTTON = "visualizza finestra Massime"
 MAXIMS_TITLE = "Clienti: massime"
 MAXIMS_TOPIC = "8) Testamento"
@@ -66,6 +69,11 @@ def main():
             (top for top in walk(app) if top.getRole() == pyatspi.ROLE_FRAME and
              top.name in DETAILED_NAMES), None))
         shoot(detailed, os.path.join(folder, "dettaglio.png"))
+        tab = wait_for(CHARTS_TAB, lambda: next(
+            (node for node in walk(detailed) if node.getRole() == pyatspi.ROLE_PAGE_TAB and
+             node.name.replace("&", "") == CHARTS_TAB), None), 10)
+        click(tab)
+        shoot(find(detailed, CHARTS_NAME), os.path.join(folder, "quote.png"))
         press(succession, NORMS_BUTTON)
         shoot(wait_for_window(app, NORMS_TITLE), os.path.join(folder, "norme.png"))
         press(wait_for_window(app, NORMS_TITLE), MAXIMS_BUTTON)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Saves screenshots of the main windows with a sample case, taken on a
-# throwaway X server: the calculator, the detailed window, a norms window
-# and the maxims window.
+# throwaway X server: the calculator, the detailed window and its share
+# charts, a norms window and the maxims window.
 # Usage: scripts/screenshots.sh [PROGRAM [FOLDER]]
 #   PROGRAM defaults to build/bin/quotara, FOLDER to docs/screenshots.
 #   QT_SCALE_FACTOR=2 or QT_FONT_DPI=192 in the environment shows how the
