@@ -735,6 +735,11 @@ Section riservaOf(const Kinship& kinship)
             ledger.step(u"Al coniuge sono riservati anche i diritti di abitazione sulla casa "
                         u"adibita a residenza familiare e di uso dei mobili che la corredano "
                         u"(art. 540, secondo comma)."_s);
+        if (!spouseCounted && spouse->separation == Separation::SenzaAddebito)
+            ledger.step(u"Per il coniuge separato senza addebito questi diritti sono controversi: "
+                        u"Cass. 22566/2023 li riconosce, se la casa ha conservato un legame con "
+                        u"l'uso familiare; Cass. 13407/2014 e 22456/2014 li negavano, perché "
+                        u"cessata la convivenza manca una casa adibita a residenza familiare."_s);
     }
     if (lines > 0) {
         const Fraction each = childBlock / Fraction(lines);

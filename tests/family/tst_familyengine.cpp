@@ -256,6 +256,18 @@ void TestFamilyEngine::disputedPointsAreShown()
     QCOMPARE(sharesOf(legittima), (Shares{{u"c"_s, u"2/3"_s}, {u"p"_s, u"1/3"_s}}));
     QVERIFY(legittima.articles.contains(u"521"_s));
     QVERIFY(mentions(FamilyEngine::riserva(allRenounce), u"13524/2006"_s));
+    // Cass. II 22566/2023 grants the separated spouse the rights of habitation and use;
+    // Cass. II 13407/2014 and 22456/2014 denied them.
+    const Family::FamilyCase separated =
+        caseOf(u"{\"id\":\"c\",\"relazione\":\"coniuge\",\"separazione\":\"senza_addebito\"},"
+               u"{\"id\":\"f\",\"relazione\":\"figlio\"}"_s);
+    const FamilyEngine::Section reserve = FamilyEngine::riserva(separated);
+    QVERIFY(mentions(reserve, u"controversi"_s));
+    QVERIFY(mentions(reserve, u"22566/2023"_s) && mentions(reserve, u"13407/2014"_s));
+    QCOMPARE(sharesOf(reserve).at(u"c"_s), u"1/3"_s);
+    const Family::FamilyCase together = caseOf(u"{\"id\":\"c\",\"relazione\":\"coniuge\"},"
+                                               u"{\"id\":\"f\",\"relazione\":\"figlio\"}"_s);
+    QVERIFY(!mentions(FamilyEngine::riserva(together), u"22566/2023"_s));
     const Family::FamilyCase plain = caseOf(u"{\"id\":\"f\",\"relazione\":\"figlio\"}"_s);
     QVERIFY(!mentions(FamilyEngine::legittima(plain), u"controverso"_s));
 }
