@@ -423,6 +423,11 @@ void TestMaximData::auditedMaxims_data()
     // Court on the curator of the vacant estate.
     QTest::newRow("7/19") << 7 << 19 << QStringLiteral("(Corte cost., sent. n. 83 del 30/04/2021)")
                           << QStringLiteral("5908");
+    // No second source with the section and day of Cass. III, 4845/2003; replaced by the 2021
+    // order that follows it.
+    QTest::newRow("7/14") << 7 << 14
+                          << QStringLiteral("(Cass. civ., sez. VI, ord. n. 36080 del 23/11/2021)")
+                          << QStringLiteral("sez. III, sent. n. 4845");
     // No second source with its section and day; replaced by a ruling on the same article.
     QTest::newRow("8/5") << 8 << 5
                          << QStringLiteral("(Cass. civ., sez. II, sent. n. 169 del 05/01/2018)")
@@ -448,11 +453,14 @@ void TestMaximData::disputedMaxims_data()
     QTest::addColumn<QString>("note");
     QTest::addColumn<QStringList>("otherSide");
     const QString disputed = QStringLiteral("La soluzione è discussa.");
-    // Cass. III, 4845/2003 (after Cass. 7076/1995) requires the inventory from the possessing
-    // called heir who renounces; the older case law and most scholars do not.
+    // Cass. VI, ord. 36080/2021 (after Cass. 7076/1995 and III, 4845/2003) requires the inventory
+    // from the possessing called heir who renounces; the case law before 1995 (Cass. 11634/1991),
+    // most scholars and the notaries' study CNN 406-2017/C do not.
     QTest::newRow("7/14") << 7 << 14
-                          << QStringLiteral("(Cass. civ., sez. III, sent. n. 4845 del 29/03/2003)")
-                          << disputed << QStringList{QStringLiteral("dottrina prevalente")};
+                          << QStringLiteral("(Cass. civ., sez. VI, ord. n. 36080 del 23/11/2021)")
+                          << disputed
+                          << QStringList{QStringLiteral("Prima del 1995"),
+                                         QStringLiteral("dottrina prevalente")};
     // Cass. II, ord. 37927/2022 (after Cass. II, 21014/2011, 3958/2014, Cass. 4846/2003) admits
     // no tacit revocation of a renunciation; Cass. 13599/2016 and most scholars admit a tacit
     // acceptance after it.
