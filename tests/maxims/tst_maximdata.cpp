@@ -358,9 +358,6 @@ void TestMaximData::auditedMaxims_data()
                          << QStringLiteral("(Cass. civ., sez. III, sent. n. 1735 del 16/01/2024)")
                          << QStringLiteral("15663");
     // Clauses of the official massime, no longer repeated.
-    QTest::newRow("4/5") << 4 << 5
-                         << QStringLiteral("(Cass. civ., sez. II, ord. n. 39340 del 10/12/2021)")
-                         << QStringLiteral("il cui diritto di accettare non sia stato dichiarato");
     QTest::newRow("4/7") << 4 << 7
                          << QStringLiteral("(Cass. civ., sez. II, ord. n. 17176 del 21/06/2024)")
                          << QStringLiteral("per intero a una quota e altri");
@@ -423,6 +420,11 @@ void TestMaximData::auditedMaxims_data()
     // Court on the curator of the vacant estate.
     QTest::newRow("7/19") << 7 << 19 << QStringLiteral("(Corte cost., sent. n. 83 del 30/04/2021)")
                           << QStringLiteral("5908");
+    // Its second source gave the massima without naming the ruling; replaced by a ruling on
+    // the parties to a suit on the division, confirmed in two sources.
+    QTest::newRow("4/5") << 4 << 5
+                         << QStringLiteral("(Cass. civ., sez. II, sent. n. 24834 del 17/08/2022)")
+                         << QStringLiteral("39340");
     // No second source with the section and day of Cass. III, 4845/2003; replaced by the 2021
     // order that follows it.
     QTest::newRow("7/14") << 7 << 14
