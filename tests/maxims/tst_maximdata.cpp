@@ -313,7 +313,7 @@ void TestMaximData::maximsOnArticle_data()
     QTest::newRow("540") << QStringLiteral("540")
                          << refs({{7, 21}, {7, 22}, {7, 23}, {7, 24}, {7, 30}});
     QTest::newRow("732") << QStringLiteral("732") << refs({{6, 1}, {6, 2}});
-    QTest::newRow("across topics") << QStringLiteral("480") << refs({{4, 5}, {7, 1}, {7, 2}});
+    QTest::newRow("across topics") << QStringLiteral("481") << refs({{1, 3}, {7, 5}, {7, 17}});
     QTest::newRow("none") << QStringLiteral("768-bis") << refs({});
     QTest::newRow("another spelling") << QStringLiteral("art. 540") << refs({});
     QTest::newRow("empty") << QString() << refs({});
