@@ -18,6 +18,11 @@ QString shown(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
+QString diskFull()
+{
+    return u"il disco è pieno"_s;
+}
+
 /// The folder the temporary file goes to: the file's own, or that of the
 /// file its link points to.
 QString writtenFolder(const QFileInfo& target)
@@ -36,7 +41,7 @@ QString writeFault(const QString& folder)
         if ((info.f_flag & ST_RDONLY) != 0)
             return u"la cartella %1 è di sola lettura"_s.arg(shown(folder));
         if (info.f_bavail == 0)
-            return u"il disco è pieno"_s;
+            return diskFull();
     }
     if (::access(native.constData(), W_OK) != 0)
         return u"non si ha il permesso di scrivere nella cartella %1"_s.arg(shown(folder));
@@ -73,7 +78,7 @@ QString reason(const QSaveFile& file, const QString& fileName)
     if (const QString fault = folderFault(writtenFolder(target)); !fault.isEmpty())
         return fault;
     if (file.error() == QFileDevice::ResourceError)
-        return u"il disco è pieno"_s;
+        return diskFull();
     if (target.exists() && !target.isWritable())
         return u"il file è di sola lettura"_s;
     return u"errore del sistema (%1)"_s.arg(file.errorString());

@@ -532,15 +532,10 @@ void SuccessioneWindow::stampa_Click()
 
 void SuccessioneWindow::grafico_Click()
 {
-    const QWidget* loaded = m_forms.loadedForm(WindowId::grafico);
-    const bool wasOnScreen = loaded && loaded->isVisible();
-    auto* grafico = qobject_cast<GraficoWindow*>(m_forms.show(WindowId::grafico));
-    if (!grafico)
-        return;
-    grafico->showResults(results());
     // Opened next to the grid it follows; once open, it stays where the user put it.
-    if (!wasOnScreen)
-        WindowSetup::centreOver(*grafico, *this);
+    m_frame.showOver(WindowId::grafico);
+    if (auto* grafico = qobject_cast<GraficoWindow*>(m_forms.loadedForm(WindowId::grafico)))
+        grafico->showResults(results());
 }
 
 void SuccessioneWindow::dettaglio_Click()
