@@ -434,6 +434,11 @@ void TestMaximData::auditedMaxims_data()
     QTest::newRow("8/5") << 8 << 5
                          << QStringLiteral("(Cass. civ., sez. II, sent. n. 169 del 05/01/2018)")
                          << QStringLiteral("18893");
+    // Its section and day were in one source only; replaced by a ruling of the Sezioni Unite on
+    // the executor, confirmed in five.
+    QTest::newRow("7/18") << 7 << 18
+                          << QStringLiteral("(Cass. civ., sez. un., sent. n. 10107 del 16/04/2021)")
+                          << QStringLiteral("2611");
 }
 
 void TestMaximData::auditedMaxims()
