@@ -8,6 +8,7 @@
 #include "app/tips.h"
 #include "casewindowdriver.h"
 #include "faultfolder.h"
+#include "privatehome.h"
 #include "testforms.h"
 
 #include <QDir>
@@ -122,14 +123,12 @@ private Q_SLOTS:
     void hundredThousandTips();
 
 private:
-    QTemporaryDir m_home;
+    PrivateHome m_home;
 };
 
 void TestReadFaults::initTestCase()
 {
     QVERIFY(m_home.isValid());
-    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
-        qputenv(name, m_home.filePath(QString::fromLatin1(name)).toLocal8Bit());
 }
 
 void TestReadFaults::caseFileFaults_data()

@@ -7,6 +7,7 @@
 #include "casewindowdriver.h"
 #include "faultfolder.h"
 #include "longcases.h"
+#include "privatehome.h"
 #include "testforms.h"
 
 #include <QDir>
@@ -42,7 +43,7 @@ private Q_SLOTS:
     void killedWriterLeavesAWholeFile();
 
 private:
-    QTemporaryDir m_home;
+    PrivateHome m_home;
     std::unique_ptr<TestForms> m_t;
     std::unique_ptr<CaseWindowDriver> m_window;
 };
@@ -50,9 +51,6 @@ private:
 void TestSaveFaults::initTestCase()
 {
     QVERIFY(m_home.isValid());
-    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
-        qputenv(name, m_home.filePath(QString::fromLatin1(name)).toLocal8Bit());
-    QVERIFY(QDir().mkpath(m_home.filePath(u"XDG_DATA_HOME"_s)));
 }
 
 void TestSaveFaults::cleanup()

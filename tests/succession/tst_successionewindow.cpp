@@ -2,6 +2,7 @@
 #include "app/twips.h"
 #include "norms/articleindex.h"
 #include "norms/normswindow.h"
+#include "privatehome.h"
 #include "succession/calculator.h"
 #include "succession/gridcasetaker.h"
 #include "succession/successionewindow.h"
@@ -76,7 +77,7 @@ private:
     /// The norms window showing `label` highlighted, null when none does.
     NormsWindow* showing(const QString& label) const;
 
-    QTemporaryDir m_home;
+    PrivateHome m_home;
     std::unique_ptr<TestForms> m_t;
     SuccessioneWindow* m_window = nullptr;
 };
@@ -85,9 +86,6 @@ void TestSuccessioneWindow::initTestCase()
 {
     // The remembered folder and the trash are the test's own.
     QVERIFY(m_home.isValid());
-    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
-        qputenv(name, m_home.filePath(QString::fromLatin1(name)).toLocal8Bit());
-    QVERIFY(QDir().mkpath(m_home.filePath(u"XDG_DATA_HOME"_s)));
 }
 
 void TestSuccessioneWindow::init()
